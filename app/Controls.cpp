@@ -1,0 +1,255 @@
+#include "Controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace app {
+
+int toPixels(int twips) { return static_cast<int>(std::lround(twips / double(TwipsPerPixel))); }
+
+void Twips::setLeft(int twips)
+{
+    left_ = twips;
+    apply();
+}
+
+void Twips::setTop(int twips)
+{
+    top_ = twips;
+    apply();
+}
+
+void Twips::setWidth(int twips)
+{
+    width_ = twips;
+    apply();
+}
+
+void Twips::setHeight(int twips)
+{
+    height_ = twips;
+    apply();
+}
+
+void Twips::setTwips(int left, int top, int width, int height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    apply();
+}
+
+void Twips::fitToContent()
+{
+    const QSize size = widget_.sizeHint();
+    width_ = size.width() * TwipsPerPixel;
+    height_ = size.height() * TwipsPerPixel;
+    apply();
+}
+
+void Twips::apply()
+{
+    widget_.setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+}
+
+PictureBox::PictureBox(QWidget* parent)
+    : QWidget(parent)
+    , Twips(static_cast<QWidget&>(*this))
+{
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::TabFocus);
+    // Pointer moves over a page belong to the page, never to the window.
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!picture_.isNull())
+        painter.drawPixmap(0, 0, picture_);
+    if (border_) {
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+Label::Label(QWidget* parent)
+    : QLabel(parent)
+    , Twips(static_cast<QWidget&>(*this))
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(false);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    setText(caption);
+    if (autoSize_)
+        fitToContent();
+}
+
+void Label::setAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    if (autoSize_)
+        fitToContent();
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+Image::Image(QWidget* parent)
+    : QWidget(parent)
+    , Twips(static_cast<QWidget&>(*this))
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Image::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void Image::setStretch(bool stretch)
+{
+    stretch_ = stretch;
+    update();
+}
+
+void Image::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (stretch_)
+        painter.drawPixmap(rect(), picture_);
+    else
+        painter.drawPixmap(0, 0, picture_);
+}
+
+void Image::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void Image::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit mouseMoved();
+}
+
+Shape::Shape(QWidget* parent)
+    : QWidget(parent)
+    , Twips(static_cast<QWidget&>(*this))
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (fill_)
+        painter.fillRect(rect(), *fill_);
+    if (border_) {
+        painter.setPen(*border_);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+TextBox::TextBox(QWidget* parent)
+    : QLineEdit(parent)
+    , Twips(static_cast<QWidget&>(*this))
+{
+    connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
+}
+
+ComboBox::ComboBox(QWidget* parent)
+    : QComboBox(parent)
+    , Twips(static_cast<QWidget&>(*this))
+{
+    setEditable(false);
+    connect(this, &QComboBox::activated, this, &ComboBox::clicked);
+}
+
+void ComboBox::setListIndex(int index)
+{
+    setCurrentIndex(index);
+    emit clicked();
+}
+
+CommandButton::CommandButton(QWidget* parent)
+    : QPushButton(parent)
+    , Twips(static_cast<QWidget&>(*this))
+{
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+OptionButton::OptionButton(QWidget* parent)
+    : QRadioButton(parent)
+    , Twips(static_cast<QWidget&>(*this))
+{
+}
+
+CheckBox::CheckBox(QWidget* parent)
+    : QCheckBox(parent)
+    , Twips(static_cast<QWidget&>(*this))
+{
+}
+
+Timer::Timer(QObject* parent)
+    : QTimer(parent)
+{
+    // A coarse timer shifts its ticks by tens of milliseconds; the click
+    // rhythm needs the grid kept.
+    setTimerType(Qt::PreciseTimer);
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled && !isActive())
+        start();
+    else if (!enabled)
+        stop();
+}
+
+} // namespace app

@@ -1,0 +1,20 @@
+// Builds a window's controls from the layout table.
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+class QWidget;
+
+namespace app {
+
+class Timer;
+
+struct BuiltLayout {
+    QHash<QString, QWidget*> controls;
+    QHash<QString, Timer*> timers;
+};
+
+BuiltLayout buildLayout(QWidget& window);
+
+} // namespace app

@@ -1,0 +1,27 @@
+#include "TopMost.h"
+
+#include "platform/Platform.h"
+
+#include <QWidget>
+
+namespace TopMost {
+namespace {
+
+void placeOnTop(QWidget& window)
+{
+    // Qt keeps its own record of the flag so that it never undoes the band
+    // when it maps the window; the platform call puts the native window there.
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    platform::current().setWindowPos(static_cast<platform::NativeWindow>(window.winId()),
+        platform::HWND_TOPMOST, 0, 0, 0, 0, platform::SWP_NOMOVE | platform::SWP_NOSIZE);
+}
+
+} // namespace
+
+void makeTopMost(QWidget& mainWindow, QWidget& workingWindow)
+{
+    placeOnTop(mainWindow);
+    placeOnTop(workingWindow);
+}
+
+} // namespace TopMost

@@ -1,0 +1,65 @@
+#include "frmWorking.h"
+
+#include "Controls.h"
+
+#include <QPainter>
+
+namespace app {
+
+frmWorking::frmWorking()
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    , picture2_(new PictureBox(this))
+    , picture1_(new PictureBox(this))
+    , timer1_(new Timer(this))
+{
+    setWindowTitle(QStringLiteral("working"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // The two frames are held by picture boxes outside the visible square.
+    picture2_->setObjectName(QStringLiteral("Picture2"));
+    picture2_->setTwips(3120, 1920, 735, 615);
+    picture2_->setPicture(QPixmap(QStringLiteral(":/assets/working-2.jpg")));
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setTwips(2280, 1920, 735, 615);
+    picture1_->setPicture(QPixmap(QStringLiteral(":/assets/working-1.jpg")));
+    picture1_->setFocusPolicy(Qt::NoFocus);
+    picture2_->setFocusPolicy(Qt::NoFocus);
+    setPicture(picture2_->picture());
+
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(500);
+    connect(timer1_, &QTimer::timeout, this, &frmWorking::Timer1_Timer);
+    Form_Load();
+    timer1_->setEnabled(true);
+}
+
+void frmWorking::Form_Load()
+{
+    const int side = toPixels(300);
+    setFixedSize(side, side);
+    move(0, 0);
+}
+
+void frmWorking::Timer1_Timer()
+{
+    ++workingFrameStep;
+    if (workingFrameStep == 1)
+        setPicture(picture1_->picture());
+    if (workingFrameStep == 2)
+        setPicture(picture2_->picture());
+    if (workingFrameStep == 2)
+        workingFrameStep = 0;
+}
+
+void frmWorking::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void frmWorking::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+} // namespace app

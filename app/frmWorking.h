@@ -1,0 +1,43 @@
+// The working indicator: a frameless 20 x 20 square in the top-left corner of
+// the screen, shown during a click run and blinking between two frames.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdint>
+
+namespace app {
+
+class PictureBox;
+class Timer;
+
+class frmWorking : public QWidget {
+    Q_OBJECT
+public:
+    frmWorking();
+
+    void Timer1_Timer();
+
+    Timer& timer1() { return *timer1_; }
+    const QPixmap& picture() const { return picture_; }
+    const PictureBox& picture1() const { return *picture1_; }
+    const PictureBox& picture2() const { return *picture2_; }
+
+    // 0 or 1 between ticks; kept while the window is hidden.
+    std::int16_t workingFrameStep = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Form_Load();
+    void setPicture(const QPixmap& picture);
+
+    PictureBox* picture2_;
+    PictureBox* picture1_;
+    Timer* timer1_;
+    QPixmap picture_;
+};
+
+} // namespace app

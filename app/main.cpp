@@ -1,0 +1,20 @@
+// Starting the program creates the main window, whose load handler is the
+// whole start-up; the message loop then drives everything.
+#include "Fonts.h"
+#include "frmMain.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantrel"));
+    QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    platform::install(platform::makeNative());
+    app::loadFonts();
+
+    app::frmMain window;
+    window.show();
+    return QApplication::exec();
+}

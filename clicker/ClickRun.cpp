@@ -1,0 +1,129 @@
+#include "ClickRun.h"
+
+#include "Module1.h"
+#include "app/Controls.h"
+#include "common/Numbers.h"
+
+#include <cmath>
+#include <exception>
+
+namespace clicker {
+namespace {
+
+std::optional<double> valueOf(const app::TextBox& field)
+{
+    return common::valueOfText(field.text().toStdString());
+}
+
+// A limit test whose number cannot be read or computed counts as met.
+bool limitMet(std::optional<double> limit, std::int16_t counter)
+{
+    return !limit || !std::isfinite(*limit) || *limit == counter;
+}
+
+// Minutes to ticks, grouped as written: minutes x 10 x 60.
+std::optional<double> ticksOfMinutes(std::optional<double> minutes)
+{
+    if (!minutes)
+        return std::nullopt;
+    return *minutes * 10 * 60;
+}
+
+} // namespace
+
+std::optional<std::int16_t> clickInterval(
+    const QString& minutes, const QString& seconds, const QString& tenths)
+{
+    const auto m = common::valueOfText(minutes.toStdString());
+    const auto s = common::valueOfText(seconds.toStdString());
+    const auto t = common::valueOfText(tenths.toStdString());
+    if (!m || !s || !t)
+        return std::nullopt;
+    // Grouped as written: minutes x 10 x 60, plus seconds x 10, plus tenths.
+    const double tenthsOfSecond = *m * 10 * 60 + *s * 10 + *t;
+    return common::roundToInt16(tenthsOfSecond);
+}
+
+ClickRun::ClickRun(Controls controls, Window window)
+    : c_(controls)
+    , window_(std::move(window))
+{
+}
+
+void ClickRun::cmdStart_Click()
+{
+    if (isClicking != common::False)
+        stopClicking();
+    else
+        startClicking();
+}
+
+void ClickRun::startClicking()
+{
+    isClicking = common::True;
+    window_.showWorking();
+    // An interval that does not fit leaves the previous one in place.
+    if (const auto interval = clickInterval(c_.Text1.text(), c_.Text2.text(), c_.Text3.text()))
+        clickIntervalTenths = *interval;
+    c_.tmrMain.setEnabled(true);
+    elapsedTicks = 0;
+    clickCount = 0;
+    ticksSinceClick = 0;
+    c_.cmdStart.setText(QStringLiteral("Stop"));
+    window_.setWindowState(1);
+    setLocked(true);
+}
+
+void ClickRun::stopClicking()
+{
+    isClicking = common::False;
+    window_.hideWorking();
+    c_.tmrMain.setEnabled(false);
+    elapsedTicks = 0;
+    clickCount = 0;
+    c_.cmdStart.setText(QStringLiteral("Start"));
+    window_.setWindowState(0);
+    setLocked(false);
+}
+
+void ClickRun::setLocked(bool locked)
+{
+    for (QWidget* setting : c_.locked)
+        setting->setEnabled(!locked);
+}
+
+void ClickRun::tmrMain_Timer()
+{
+    elapsedTicks = common::saturatingIncrement(elapsedTicks);
+    ticksSinceClick = common::saturatingIncrement(ticksSinceClick);
+    if (ticksSinceClick == clickIntervalTenths) {
+        ticksSinceClick = 0;
+        clickCount = common::saturatingIncrement(clickCount);
+        clickChosenButton();
+    }
+    if (c_.Option2.isChecked()) {
+        // Both limits are tested for equality on every tick; the second test
+        // runs even after the first has stopped the run.
+        if (limitMet(valueOf(c_.Text5), clickCount))
+            stopClicking();
+        if (limitMet(ticksOfMinutes(valueOf(c_.Text4)), elapsedTicks))
+            stopClicking();
+    }
+}
+
+void ClickRun::clickChosenButton()
+{
+    const QString button = c_.Combo1.text();
+    try {
+        if (button == QLatin1String("Left"))
+            Module1::clickLeft(c_.Combo2);
+        else if (button == QLatin1String("Right"))
+            Module1::clickRight(c_.Combo2);
+        else if (button == QLatin1String("Middle"))
+            Module1::clickMiddle(c_.Combo2);
+    } catch (const std::exception&) {
+        // A click that fails part-way is abandoned; the limits are still tested.
+    }
+}
+
+} // namespace clicker

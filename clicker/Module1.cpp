@@ -1,0 +1,40 @@
+#include "Module1.h"
+
+#include "app/Controls.h"
+#include "platform/Platform.h"
+
+namespace Module1 {
+namespace {
+
+constexpr unsigned DoubleClickPauseMs = 100;
+
+void click(std::uint32_t press, std::uint32_t release, const app::ComboBox& action)
+{
+    auto& system = platform::current();
+    system.mouseEvent(press, 0, 0, 0, 0);
+    system.mouseEvent(release, 0, 0, 0, 0);
+    if (action.text() == QLatin1String("Double click")) {
+        system.sleep(DoubleClickPauseMs);
+        system.mouseEvent(press, 0, 0, 0, 0);
+        system.mouseEvent(release, 0, 0, 0, 0);
+    }
+}
+
+} // namespace
+
+void clickLeft(const app::ComboBox& action)
+{
+    click(platform::MOUSEEVENTF_LEFTDOWN, platform::MOUSEEVENTF_LEFTUP, action);
+}
+
+void clickRight(const app::ComboBox& action)
+{
+    click(platform::MOUSEEVENTF_RIGHTDOWN, platform::MOUSEEVENTF_RIGHTUP, action);
+}
+
+void clickMiddle(const app::ComboBox& action)
+{
+    click(platform::MOUSEEVENTF_MIDDLEDOWN, platform::MOUSEEVENTF_MIDDLEUP, action);
+}
+
+} // namespace Module1

@@ -1,0 +1,16 @@
+// The click routines: a press and a release at the pointer, wherever it is,
+// and a second pair 100 ms later when the action list says "Double click".
+#pragma once
+
+namespace app {
+class ComboBox;
+}
+
+namespace Module1 {
+
+// `action` is the main window's action list (Combo2), read at each click.
+void clickLeft(const app::ComboBox& action);
+void clickRight(const app::ComboBox& action);
+void clickMiddle(const app::ComboBox& action);
+
+} // namespace Module1

@@ -1,0 +1,43 @@
+#include "Presets.h"
+
+#include "app/Controls.h"
+#include "common/Numbers.h"
+
+namespace clicker {
+namespace {
+
+// The field that carries the value gets a plain number; the others "00".
+constexpr Preset presetTable[] = {
+    {"Very Slow", "1", "00", "00"},
+    {"Slow", "00", "10", "00"},
+    {"Normal", "00", "1", "00"},
+    {"Fast", "00", "00", "5"},
+    {"Very Fast", "00", "00", "1"},
+};
+
+} // namespace
+
+std::span<const Preset> presets() { return presetTable; }
+
+void validateNumeric(const app::TextBox& field, bool& cancel)
+{
+    cancel = !common::isNumeric(field.text().toStdString());
+}
+
+void Presets::Combo3_Click()
+{
+    for (const auto& preset : presetTable) {
+        if (c_.Combo3.text() != QLatin1String(preset.item))
+            continue;
+        c_.Text1.setText(QString::fromLatin1(preset.minutes));
+        c_.Text2.setText(QString::fromLatin1(preset.seconds));
+        c_.Text3.setText(QString::fromLatin1(preset.tenths));
+        return;
+    }
+}
+
+void Presets::Text4_Change() { c_.Option2.setChecked(true); }
+
+void Presets::Text5_Change() { c_.Option2.setChecked(true); }
+
+} // namespace clicker

@@ -1,0 +1,57 @@
+// The speed presets, the numeric check of the clicker fields, and the choice
+// of "Stop after" as soon as a limit field is edited.
+#pragma once
+
+#include <span>
+
+namespace app {
+class ComboBox;
+class OptionButton;
+class TextBox;
+} // namespace app
+
+namespace clicker {
+
+struct Preset {
+    const char* item;
+    const char* minutes;
+    const char* seconds;
+    const char* tenths;
+};
+
+std::span<const Preset> presets();
+
+// The field check every numeric field makes before the focus leaves it.
+void validateNumeric(const app::TextBox& field, bool& cancel);
+
+class Presets {
+public:
+    struct Controls {
+        app::ComboBox& Combo3;
+        app::TextBox& Text1;
+        app::TextBox& Text2;
+        app::TextBox& Text3;
+        app::TextBox& Text4;
+        app::TextBox& Text5;
+        app::OptionButton& Option2;
+    };
+
+    explicit Presets(Controls controls)
+        : c_(controls)
+    {
+    }
+
+    void Combo3_Click();
+    void Text1_Validate(bool& cancel) { validateNumeric(c_.Text1, cancel); }
+    void Text2_Validate(bool& cancel) { validateNumeric(c_.Text2, cancel); }
+    void Text3_Validate(bool& cancel) { validateNumeric(c_.Text3, cancel); }
+    void Text4_Validate(bool& cancel) { validateNumeric(c_.Text4, cancel); }
+    void Text5_Validate(bool& cancel) { validateNumeric(c_.Text5, cancel); }
+    void Text4_Change();
+    void Text5_Change();
+
+private:
+    Controls c_;
+};
+
+} // namespace clicker

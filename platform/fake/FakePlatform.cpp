@@ -1,0 +1,109 @@
+#include "FakePlatform.h"
+
+#include <cstdio>
+
+namespace platform {
+namespace {
+
+std::string hex(unsigned long long value, int digits)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "0x%0*llX", digits, value);
+    return buffer;
+}
+
+} // namespace
+
+void FakePlatform::mouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy,
+    std::int32_t data, std::uintptr_t extraInfo)
+{
+    log_.push_back("mouse_event " + hex(flags, 4) + " " + std::to_string(dx) + " "
+        + std::to_string(dy) + " " + std::to_string(data) + " " + std::to_string(extraInfo)
+        + (failing(Call::MouseEvent) ? " failed" : ""));
+    if (failing(Call::MouseEvent))
+        throw CallFailed("mouse_event");
+}
+
+std::uint16_t FakePlatform::asyncKeyState(int virtualKey)
+{
+    std::uint16_t state = 0;
+    auto& queue = keys_[virtualKey];
+    if (!queue.empty()) {
+        state = queue.front();
+        queue.pop_front();
+    }
+    log_.push_back(
+        "GetAsyncKeyState " + hex(static_cast<unsigned>(virtualKey), 2) + " = " + hex(state, 4));
+    if (failing(Call::AsyncKeyState))
+        throw CallFailed("GetAsyncKeyState");
+    return state;
+}
+
+bool FakePlatform::setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t x,
+    std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags)
+{
+    log_.push_back("SetWindowPos " + std::string(window ? "window" : "null") + " "
+        + std::to_string(insertAfter) + " " + std::to_string(x) + " " + std::to_string(y) + " "
+        + std::to_string(cx) + " " + std::to_string(cy) + " " + std::to_string(flags));
+    return !failing(Call::SetWindowPos);
+}
+
+void FakePlatform::sleep(std::uint32_t milliseconds)
+{
+    log_.push_back("Sleep " + std::to_string(milliseconds));
+    if (failing(Call::Sleep))
+        throw CallFailed("Sleep");
+}
+
+std::intptr_t FakePlatform::shellExecute(NativeWindow owner, const std::string& operation,
+    const std::string& file, const std::string& parameters, const std::string& directory,
+    int showCommand)
+{
+    log_.push_back("ShellExecute " + std::string(owner ? "window" : "null") + " \"" + operation
+        + "\" \"" + file + "\" \"" + parameters + "\" \"" + directory + "\" "
+        + std::to_string(showCommand));
+    return failing(Call::ShellExecute) ? 2 : 33;
+}
+
+bool FakePlatform::launch(const std::string& commandLine, int showState)
+{
+    log_.push_back("launch \"" + commandLine + "\" " + std::to_string(showState));
+    return !failing(Call::Launch);
+}
+
+void FakePlatform::scriptKey(int virtualKey, std::initializer_list<std::uint16_t> states)
+{
+    auto& queue = keys_[virtualKey];
+    queue.insert(queue.end(), states.begin(), states.end());
+}
+
+void FakePlatform::setFailing(Call call, bool isFailing)
+{
+    if (isFailing)
+        failing_.insert(call);
+    else
+        failing_.erase(call);
+}
+
+std::string FakePlatform::text(bool withKeyQueries) const
+{
+    std::string out;
+    for (const auto& line : log_) {
+        if (!withKeyQueries && line.rfind("GetAsyncKeyState", 0) == 0)
+            continue;
+        if (!out.empty())
+            out += '\n';
+        out += line;
+    }
+    return out;
+}
+
+int FakePlatform::count(const std::string& prefix) const
+{
+    int n = 0;
+    for (const auto& line : log_)
+        n += line.rfind(prefix, 0) == 0 ? 1 : 0;
+    return n;
+}
+
+} // namespace platform

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs everything Vantrel needs to build, run and be tested on Debian 12.
+# Run as root. Packages already present are not fetched again.
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxtst-dev
+  # run: a free face with Tahoma's name and metrics
+  fonts-wine
+  # tests: a display of their own, a window manager, X tools, screenshots, style check
+  xvfb xauth openbox xdotool x11-utils x11-apps imagemagick clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,134 @@
+#include "ShutdownTimer.h"
+
+#include "app/Controls.h"
+#include "clicker/Presets.h"
+#include "common/Numbers.h"
+#include "platform/Platform.h"
+
+#include <QWidget>
+
+namespace shutdown {
+namespace {
+
+struct Action {
+    const char* item;
+    const char* commandLine;
+};
+
+constexpr Action actions[] = {
+    {"Shutdown", "shutdown -s -t 00"},
+    {"Restart", "shutdown -r -t 00"},
+    {"Logoff", "shutdown -l"},
+};
+
+// 16-bit subtraction; empty where the result would not fit.
+std::optional<std::int16_t> difference(int a, int b)
+{
+    const int result = a - b;
+    if (result < INT16_MIN || result > INT16_MAX)
+        return std::nullopt;
+    return static_cast<std::int16_t>(result);
+}
+
+} // namespace
+
+std::int16_t totalMinutes(const QString& hours, const QString& minutes)
+{
+    const auto h = common::valueOfText(hours.toStdString());
+    const auto m = common::valueOfText(minutes.toStdString());
+    if (!h || !m)
+        return 0;
+    return common::roundToInt16(*h * 60 + *m).value_or(0);
+}
+
+QString countdownSentence(const QString& action, std::int16_t remaining)
+{
+    const int hours = remaining / 60; // truncated toward zero
+    const int minutes = remaining - 60 * hours;
+    const QString minuteText = minutes >= 0 && minutes <= 9
+        ? QStringLiteral("0") + QString::number(minutes)
+        : QString::number(minutes);
+    return QStringLiteral("The computer will ") + action.toLower() + QStringLiteral(" after ")
+        + QString::number(hours) + QStringLiteral(" hour(s) and ") + minuteText
+        + QStringLiteral(" minute(s)");
+}
+
+QString commandLineFor(const QString& action)
+{
+    for (const auto& row : actions)
+        if (action == QLatin1String(row.item))
+            return QString::fromLatin1(row.commandLine);
+    return {};
+}
+
+ShutdownTimer::ShutdownTimer(Controls controls, Window window)
+    : c_(controls)
+    , window_(std::move(window))
+{
+}
+
+void ShutdownTimer::cmdStartShtdwnTimer_Click()
+{
+    if (!c_.Timer2.enabled())
+        startShutdownTimer();
+    else
+        stopShutdownTimer();
+}
+
+void ShutdownTimer::showSentence(std::int16_t total)
+{
+    // A remaining time that does not fit in 16 bits leaves the caption as it was.
+    if (const auto remaining = difference(total, shutdownElapsedMinutes))
+        c_.Label21.setCaption(countdownSentence(c_.Combo4.text(), *remaining));
+}
+
+void ShutdownTimer::startShutdownTimer()
+{
+    showSentence(totalMinutes(c_.Text6.text(), c_.Text7.text()));
+    c_.cmdStartShtdwnTimer.setText(QStringLiteral("Stop"));
+    c_.Timer2.setEnabled(true);
+    shutdownElapsedMinutes = 0;
+    c_.Label21.show();
+    setLocked(true);
+}
+
+void ShutdownTimer::stopShutdownTimer()
+{
+    c_.cmdStartShtdwnTimer.setText(QStringLiteral("Start"));
+    c_.Timer2.setEnabled(false);
+    shutdownElapsedMinutes = 0;
+    c_.Label21.hide();
+    setLocked(false);
+}
+
+void ShutdownTimer::setLocked(bool locked)
+{
+    for (QWidget* input : c_.locked)
+        input->setEnabled(!locked);
+}
+
+void ShutdownTimer::Timer2_Timer()
+{
+    shutdownElapsedMinutes = common::saturatingIncrement(shutdownElapsedMinutes);
+    const std::int16_t total = totalMinutes(c_.Text6.text(), c_.Text7.text());
+    showSentence(total);
+
+    // A test that cannot be computed in 16 bits counts as met.
+    const auto reminderAt = difference(total, 5);
+    if (c_.Check1.isChecked() && (!reminderAt || *reminderAt == shutdownElapsedMinutes))
+        window_.setWindowState(0);
+
+    if (total == shutdownElapsedMinutes) {
+        const QString commandLine = commandLineFor(c_.Combo4.text());
+        // A launch that fails is passed over; the page goes back to idle anyway.
+        if (!commandLine.isEmpty())
+            platform::current().launch(commandLine.toStdString(), platform::SW_SHOWMINIMIZED);
+        stopShutdownTimer();
+    }
+}
+
+void ShutdownTimer::Text6_Validate(bool& cancel) { clicker::validateNumeric(c_.Text6, cancel); }
+
+void ShutdownTimer::Text7_Validate(bool& cancel) { clicker::validateNumeric(c_.Text7, cancel); }
+
+} // namespace shutdown

@@ -1,0 +1,71 @@
+// The shutdown page: a countdown in whole minutes, its sentence, the reminder
+// five minutes before the end, and the system command at the end.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace app {
+class CheckBox;
+class ComboBox;
+class CommandButton;
+class Label;
+class TextBox;
+class Timer;
+} // namespace app
+
+namespace shutdown {
+
+// Hours x 60 + minutes, rounded halves to even; 0 when it does not fit.
+std::int16_t totalMinutes(const QString& hours, const QString& minutes);
+
+// "The computer will <action> after H hour(s) and MM minute(s)".
+QString countdownSentence(const QString& action, std::int16_t remaining);
+
+// The command line that carries out an action, or "" for an unknown one.
+QString commandLineFor(const QString& action);
+
+class ShutdownTimer {
+public:
+    struct Controls {
+        app::CommandButton& cmdStartShtdwnTimer;
+        app::Timer& Timer2;
+        app::TextBox& Text6;
+        app::TextBox& Text7;
+        app::ComboBox& Combo4;
+        app::CheckBox& Check1;
+        app::Label& Label21;
+        // The inputs locked while a countdown runs, in the order they are treated.
+        std::array<QWidget*, 7> locked;
+    };
+    struct Window {
+        std::function<void(int)> setWindowState; // 0 normal, 1 minimized
+    };
+
+    ShutdownTimer(Controls controls, Window window);
+
+    void cmdStartShtdwnTimer_Click();
+    void Timer2_Timer();
+    void Text6_Validate(bool& cancel);
+    void Text7_Validate(bool& cancel);
+
+    // Whole minutes since the countdown started; 0 while none runs.
+    std::int16_t shutdownElapsedMinutes = 0;
+
+private:
+    void startShutdownTimer();
+    void stopShutdownTimer();
+    void showSentence(std::int16_t total);
+    void setLocked(bool locked);
+
+    Controls c_;
+    Window window_;
+};
+
+} // namespace shutdown

@@ -1,0 +1,35 @@
+// Shared set-up for the unit tests: the recording platform, and a main
+// window created the way start-up creates it, whose close does not end the
+// test program.
+#pragma once
+
+#include "app/Controls.h"
+#include "app/frmMain.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <memory>
+
+namespace testing {
+
+class Fixture {
+public:
+    Fixture();
+    ~Fixture();
+
+    platform::FakePlatform& fake() { return *fake_; }
+    app::frmMain& form() { return *form_; }
+    int endProgramCalls() const { return endProgramCalls_; }
+
+    template <class T> T& c(const char* name)
+    {
+        return form_->control<T>(QString::fromLatin1(name));
+    }
+    app::Timer& timer(const char* name) { return form_->timer(QString::fromLatin1(name)); }
+
+private:
+    platform::FakePlatform* fake_;
+    std::unique_ptr<app::frmMain> form_;
+    int endProgramCalls_ = 0;
+};
+
+} // namespace testing

@@ -1,0 +1,60 @@
+#include "CornerIcon.h"
+
+#include "app/Controls.h"
+
+namespace ui {
+namespace {
+
+constexpr IconStep steps[10] = {
+    {300, 100, 1650, 1650}, // the old icon moves off the corner
+    {300, 700, 1100, 1100}, // shrinking and sinking
+    {200, 1300, 800, 800},
+    {100, 1600, 500, 500},
+    {0, 1800, 200, 200}, // smallest, at the column's left edge
+    {0, 0, 300, 500}, // the new picture, not square for this one step
+    {0, 0, 800, 800}, // growing back in the corner
+    {0, 0, 1100, 1100},
+    {0, 0, 1400, 1400},
+    {0, 0, 1650, 1650},
+};
+
+} // namespace
+
+std::span<const IconStep> iconSteps() { return steps; }
+
+void CornerIcon::Timer4_Timer() { tick(clickerIconStep, c_.Timer4, c_.Picture1); }
+void CornerIcon::Timer5_Timer() { tick(shutdownIconStep, c_.Timer5, c_.Picture3); }
+void CornerIcon::Timer6_Timer() { tick(aboutIconStep, c_.Timer6, c_.Picture4); }
+
+void CornerIcon::tick(std::int16_t& step, app::Timer& timer, const app::PictureBox& source)
+{
+    ++step;
+    if (step >= 1 && step <= 10) {
+        if (step == IconPictureStep)
+            c_.I.setPicture(source.picture());
+        const IconStep& row = steps[step - 1];
+        c_.I.setLeft(row.left);
+        c_.I.setTop(row.top);
+        c_.I.setWidth(row.width);
+        c_.I.setHeight(row.height);
+    }
+    if (step == IconLastStep) {
+        timer.setEnabled(false);
+        step = 0;
+    }
+}
+
+void HoverBand::imgIC_MouseMove(std::int16_t index)
+{
+    if (index < 0 || index > 2)
+        return;
+    if (c_.Shape3.isHidden())
+        c_.Shape3.show();
+    const int top = c_.imgIC[static_cast<std::size_t>(index)]->Top();
+    if (c_.Shape3.Top() != top)
+        c_.Shape3.setTop(top);
+}
+
+void HoverBand::hide() { c_.Shape3.hide(); }
+
+} // namespace ui

@@ -1,0 +1,83 @@
+// Decorations of the left column: the corner icon that shrinks away and grows
+// back as the chosen page's icon, and the band that follows the pointer over
+// the tab rows.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace app {
+class Image;
+class PictureBox;
+class Shape;
+class Timer;
+} // namespace app
+
+namespace ui {
+
+struct IconStep {
+    int left, top, width, height;
+};
+
+// The corner icon's rectangle at steps 1 to 10; step 6 also exchanges the picture.
+std::span<const IconStep> iconSteps();
+
+inline constexpr int IconPictureStep = 6;
+inline constexpr int IconLastStep = 21;
+
+class CornerIcon {
+public:
+    struct Controls {
+        app::Image& I;
+        app::PictureBox& Picture1; // clicker page icon
+        app::PictureBox& Picture3; // shutdown page icon
+        app::PictureBox& Picture4; // About page icon
+        app::Timer& Timer4;
+        app::Timer& Timer5;
+        app::Timer& Timer6;
+    };
+
+    explicit CornerIcon(Controls controls)
+        : c_(controls)
+    {
+    }
+
+    void Timer4_Timer();
+    void Timer5_Timer();
+    void Timer6_Timer();
+
+    std::int16_t clickerIconStep = 0;
+    std::int16_t shutdownIconStep = 0;
+    std::int16_t aboutIconStep = 0;
+
+private:
+    void tick(std::int16_t& step, app::Timer& timer, const app::PictureBox& source);
+
+    Controls c_;
+};
+
+class HoverBand {
+public:
+    struct Controls {
+        app::Shape& Shape3;
+        std::array<app::Image*, 3> imgIC;
+    };
+
+    explicit HoverBand(Controls controls)
+        : c_(controls)
+    {
+    }
+
+    void imgIC_MouseMove(std::int16_t index);
+    void Form_MouseMove() { hide(); }
+    void I_MouseMove() { hide(); }
+    void Image1_MouseMove() { hide(); }
+
+private:
+    void hide();
+
+    Controls c_;
+};
+
+} // namespace ui

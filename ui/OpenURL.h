@@ -1,0 +1,31 @@
+// The About page's link: minimize the window, then ask the system to open
+// the web page with its default handler.
+#pragma once
+
+#include <functional>
+
+namespace OpenURL {
+
+// A reserved example domain: the link never leads to a third party's site.
+inline constexpr const char* WebPageAddress = "http://www.example.com/";
+
+// Opens the web page; reports nothing, whatever happens.
+void openWebPage();
+
+} // namespace OpenURL
+
+namespace ui {
+
+class AboutLink {
+public:
+    explicit AboutLink(std::function<void(int)> setWindowState)
+        : setWindowState_(std::move(setWindowState))
+    {
+    }
+    void Label25_Click();
+
+private:
+    std::function<void(int)> setWindowState_;
+};
+
+} // namespace ui

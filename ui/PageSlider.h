@@ -1,0 +1,56 @@
+// The tabs of the left column and the slide that brings the chosen page in
+// from the left while the page on show leaves to the right.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace app {
+class Image;
+class PictureBox;
+class Shape;
+class Timer;
+} // namespace app
+
+namespace ui {
+
+// Left of the outgoing page at slide steps 1 to 21.
+std::span<const int> outgoingLefts();
+
+inline constexpr int PageDistance = 6015;
+inline constexpr int SlideSteps = 22;
+
+class PageSlider {
+public:
+    struct Controls {
+        std::array<app::PictureBox*, 4> hitPict; // indexed 1 to 3
+        std::array<app::Image*, 3> imgIC; // indexed 0 to 2
+        app::Shape& Shape4;
+        app::Timer& Timer1;
+        std::array<app::Timer*, 3> iconTimers; // Timer4, Timer5, Timer6
+    };
+
+    explicit PageSlider(Controls controls)
+        : c_(controls)
+    {
+    }
+
+    void Label1_Click();
+    void Label2_Click();
+    void Label3_Click();
+    void imgIC_Click(std::int16_t index);
+    void Timer1_Timer();
+
+    std::int16_t selectedPage = 0;
+    std::int16_t currentPage = 0;
+    bool isSliding = false;
+    std::int16_t slideStep = 0;
+
+private:
+    void tabClick(int tab);
+
+    Controls c_;
+};
+
+} // namespace ui
