@@ -1,0 +1,68 @@
+# Shared helpers for the integration tests: a display of the test's own, an
+# optional window manager, and waiting for windows. Source it from a test.
+# The environment gives VANTREL (the program) and TEST_TOOLS (the X clients).
+set -euo pipefail
+
+: "${VANTREL:?VANTREL must name the vantrel binary}"
+: "${TEST_TOOLS:?TEST_TOOLS must name the folder of the test tools}"
+
+WORK=$(mktemp -d /tmp/vantrel-test.XXXXXX)
+PIDS=()
+
+cleanup() {
+  local pid
+  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Starts Xvfb on a free display and exports DISPLAY; with --wm also openbox.
+start_display() {
+  local fifo="$WORK/displayfd"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
+  PIDS+=($!)
+  local number
+  read -r number <"$fifo"
+  export DISPLAY=":$number"
+  unset XAUTHORITY
+  if [ "${1:-}" = "--wm" ]; then
+    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    PIDS+=($!)
+    # openbox owns the WM_S0 selection once it manages the screen
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+      sleep 0.05
+    done
+    fail "openbox did not start"
+  fi
+}
+
+# Starts the program in the background with the given environment additions;
+# its output goes to $WORK/vantrel.log and its pid to VANTREL_PID.
+start_vantrel() {
+  env "$@" "$VANTREL" >"$WORK/vantrel.log" 2>&1 &
+  VANTREL_PID=$!
+  PIDS+=("$VANTREL_PID")
+}
+
+# Prints the id of the first window with the given name once it is mapped.
+wait_for_window() {
+  local name=$1 id
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.05
+  done
+  fail "no window named $name appeared"
+}
