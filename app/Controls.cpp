@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include <cmath>
 
@@ -87,8 +88,40 @@ Label::Label(QWidget* parent)
     , Twips(static_cast<QWidget&>(*this))
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
     setWordWrap(false);
     setFocusPolicy(Qt::NoFocus);
+}
+
+QFont Label::drawingFont() const
+{
+    QFont drawn = font();
+    const QString caption = text();
+    const int room = contentsRect().width();
+    if (autoSize_ || caption.size() < 2 || QFontMetrics(drawn).horizontalAdvance(caption) <= room)
+        return drawn;
+    // The layout sized these labels for the original face; a stand-in that
+    // runs a few pixels wider would cut the caption off, so its letters are
+    // moved closer together, at most a pixel and a half each.
+    for (qreal spacing = -0.25; spacing >= -1.5; spacing -= 0.25) {
+        drawn.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        if (QFontMetrics(drawn).horizontalAdvance(caption) <= room)
+            break;
+    }
+    return drawn;
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    const QFont drawn = drawingFont();
+    if (drawn == font()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(drawn);
+    style()->drawItemText(
+        &painter, contentsRect(), alignment(), palette(), isEnabled(), text(), foregroundRole());
 }
 
 void Label::setCaption(const QString& caption)

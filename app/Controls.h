@@ -74,11 +74,15 @@ public:
     QString caption() const { return text(); }
     void setAutoSize(bool autoSize);
     bool autoSize() const { return autoSize_; }
+    // The font the caption is drawn in: the label's own, drawn a little
+    // narrower when a stand-in face is too wide for a fixed-size label.
+    QFont drawingFont() const;
 
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

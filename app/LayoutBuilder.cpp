@@ -36,7 +36,7 @@ void setForeground(QWidget& widget, const char* color)
     QPalette palette = widget.palette();
     // Only the enabled groups: a locked label still shows greyed.
     for (auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, QColor(color));
+        palette.setColor(group, widget.foregroundRole(), QColor(color));
         palette.setColor(group, QPalette::Text, QColor(color));
     }
     widget.setPalette(palette);
@@ -47,7 +47,8 @@ void setBackground(QWidget& widget, const char* color)
     if (color == nullptr)
         return;
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, QColor(color));
+    // Buttons fill with the Button role, not Window.
+    palette.setColor(widget.backgroundRole(), QColor(color));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }

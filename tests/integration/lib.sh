@@ -36,8 +36,9 @@ start_display() {
   if [ "${1:-}" = "--wm" ]; then
     openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     PIDS+=($!)
-    # openbox owns the WM_S0 selection once it manages the screen
-    for _ in $(seq 100); do
+    # openbox sets the root's _NET_SUPPORTING_WM_CHECK once it manages the
+    # screen; a loaded machine can take seconds to get there.
+    for _ in $(seq 400); do
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
       sleep 0.05
     done
