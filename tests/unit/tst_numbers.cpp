@@ -42,6 +42,13 @@ private slots:
         QTest::newRow("underflow is zero") << std::string("1e-999") << true << 0.0;
         QTest::newRow("huge exponent digits")
             << std::string("1e99999999999999999999999") << false << 0.0;
+        QTest::newRow("huge negative exponent digits")
+            << std::string("1e-99999999999999999999999") << true << 0.0;
+        QTest::newRow("zero with a huge exponent") << std::string("0e99999") << true << 0.0;
+        QTest::newRow("small mantissa, large exponent")
+            << std::string("0.001e310") << true << 1e307;
+        QTest::newRow("10000 digits, negative exponent")
+            << std::string(10000, '9') + "e-9990" << true << 1e10;
         QTest::newRow("inf spelled") << std::string("inf") << true << 0.0;
         QTest::newRow("nan spelled") << std::string("nan") << true << 0.0;
         QTest::newRow("hex is not read") << std::string("0x10") << true << 0.0;
@@ -91,6 +98,14 @@ private slots:
         QTest::newRow("point only") << std::string(".") << false;
         QTest::newRow("dangling exponent") << std::string("1e") << false;
         QTest::newRow("line break") << std::string("5\n") << false;
+        QTest::newRow("minus zero") << std::string("-0") << true;
+        QTest::newRow("signed point exponent") << std::string("+.5e-3") << true;
+        QTest::newRow("exponent sign only") << std::string("1e+") << false;
+        QTest::newRow("inf spelled") << std::string("inf") << false;
+        QTest::newRow("nan spelled") << std::string("nan") << false;
+        // The test is of form only; the value reader reports the overflow.
+        QTest::newRow("beyond a double") << std::string("1e999") << true;
+        QTest::newRow("10000 digits") << std::string(10000, '9') << true;
     }
 
     void isNumeric()

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# F9 pressed while another application has the focus starts a run of the real
+# program: left clicks arrive at the pointer about once a second in that
+# application's window, the pointer stays put, the focus stays there too, and
+# F9 again stops the run with no click after it.
+source "$(dirname "$0")/lib.sh"
+
+start_display --wm
+
+# Nothing on this page launches a program; the fake PATH makes sure of it.
+mkdir -p "$WORK/bin"
+for program in shutdown systemctl loginctl xdg-open; do
+  printf '#!/bin/sh\necho "%s $*" >>"%s/launched"\n' "$program" "$WORK" >"$WORK/bin/$program"
+  chmod +x "$WORK/bin/$program"
+done
+
+"$TEST_TOOLS/xclickwatch" --geometry 300x200+950+750 --timeout 120 --name target \
+  >"$WORK/clicks" 2>"$WORK/xclickwatch.log" &
+PIDS+=($!)
+for _ in $(seq 100); do grep -q '^ready' "$WORK/clicks" 2>/dev/null && break; sleep 0.05; done
+target=$(awk '/^ready/ {print $2; exit}' "$WORK/clicks")
+[ -n "$target" ] || fail "xclickwatch did not start"
+
+start_vantrel PATH="$WORK/bin"
+main=$(wait_for_window Vantrel)
+
+window_state() { # Normal or Iconic
+  xprop -id "$main" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'
+}
+presses() { grep -c '^press' "$WORK/clicks" || true; }
+
+# Give the target the focus the way a user does: click into it.
+xdotool mousemove --sync 1100 850
+xdotool click 1
+for _ in $(seq 40); do
+  [ "$(xdotool getwindowfocus)" = "$target" ] && break
+  sleep 0.05
+done
+[ "$(xdotool getwindowfocus)" = "$target" ] || fail "the target window did not take the focus"
+pointer_before=$(xdotool getmouselocation --shell | grep -E '^[XY]=')
+[ "$(window_state)" = Normal ] || fail "the main window does not start in its normal state"
+
+# Holds F9 for about one poll until the main window reaches the wanted state.
+# A hold that two polls see toggles twice, so each try is checked and retried.
+press_f9_until() {
+  local wanted=$1 attempt
+  for attempt in $(seq 10); do
+    xdotool keydown F9
+    sleep 0.07
+    xdotool keyup F9
+    for _ in $(seq 10); do
+      [ "$(window_state)" = "$wanted" ] && return 0
+      sleep 0.05
+    done
+    sleep "0.$((RANDOM % 5 + 3))"
+    [ "$(window_state)" = "$wanted" ] && return 0
+  done
+  fail "F9 did not bring the main window to $wanted"
+}
+
+clicks_before_run=$(presses)
+press_f9_until Iconic
+sleep 4.6
+[ "$(xdotool getwindowfocus)" = "$target" ] || fail "the run took the focus from the target window"
+press_f9_until Normal
+clicks_at_stop=$(presses)
+sleep 2.5
+[ "$(presses)" = "$clicks_at_stop" ] || fail "a click came after the run was stopped"
+
+pointer_after=$(xdotool getmouselocation --shell | grep -E '^[XY]=')
+[ "$pointer_before" = "$pointer_after" ] || fail "the pointer moved: $pointer_before -> $pointer_after"
+
+# The run's events: everything after the focusing click.
+awk '/^(press|release)/' "$WORK/clicks" | tail -n "+$((clicks_before_run * 2 + 1))" >"$WORK/run"
+count=$(grep -c '^press' "$WORK/run" || true)
+[ "$count" -ge 4 ] || fail "expected at least 4 clicks in about 5 s of run, saw $count"
+focus_click=$(awk '/^press/ {print $4, $5; exit}' "$WORK/clicks")
+awk -v at="$focus_click" '
+  NR % 2 == 1 && $1 != "press"   { print "line " NR " is not a press: " $0; bad = 1 }
+  NR % 2 == 0 && $1 != "release" { print "line " NR " is not a release: " $0; bad = 1 }
+  $2 != 1                        { print "not the left button: " $0; bad = 1 }
+  $4 " " $5 != at                { print "not at the pointer (" at "): " $0; bad = 1 }
+  $1 == "release" && $3 - down > 5 { print "release " $3 - down " ms after its press"; bad = 1 }
+  $1 == "press" {
+    if (last != "") {
+      gap = $3 - last
+      printf "gap %d ms\n", gap
+      if (gap < 850 || gap > 1150) { print "gap out of 1000 +- 150 ms"; bad = 1 }
+    }
+    last = $3; down = $3
+  }
+  END { exit bad }
+' "$WORK/run" || fail "the clicks were not left clicks about 1 s apart: $(cat "$WORK/run")"
+
+[ ! -e "$WORK/launched" ] || fail "a program was launched: $(cat "$WORK/launched")"
+echo "PASS: $count clicks"

@@ -1,0 +1,123 @@
+// F9 polling against scripted key states: which states toggle the run, the
+// pause after a toggle, no edge detection, and no field check on the way.
+#include "TestSupport.h"
+#include "clicker/ClickRun.h"
+#include "clicker/Hotkey.h"
+#include "clicker/Presets.h"
+
+#include <QTest>
+
+#include <cstdint>
+#include <string>
+
+class tst_hotkey : public QObject {
+    Q_OBJECT
+private slots:
+    void keyStates_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("toggles");
+        QTest::newRow("down") << 0x8000 << true;
+        QTest::newRow("down and pressed since") << 0x8001 << true;
+        QTest::newRow("up") << 0x0000 << false;
+        QTest::newRow("pressed and released between polls") << 0x0001 << false;
+        QTest::newRow("down with another bit") << 0x8002 << false;
+        QTest::newRow("down with both low bits") << 0x8003 << false;
+        QTest::newRow("high bits only") << 0xC000 << false;
+        QTest::newRow("all bits") << 0xFFFF << false;
+    }
+
+    void keyStates()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, toggles);
+        testing::Fixture f;
+        f.fake().clear();
+        f.fake().scriptKey(platform::VK_F9, {static_cast<std::uint16_t>(state)});
+        f.form().hotkey().tmrHotkey_Timer();
+
+        char query[64];
+        std::snprintf(query, sizeof query, "GetAsyncKeyState 0x78 = 0x%04X", state);
+        QCOMPARE(f.fake().text(true), std::string(query) + (toggles ? "\nSleep 100" : ""));
+        QCOMPARE(f.form().clickRun().isClicking, std::int16_t(toggles ? -1 : 0));
+        QCOMPARE(f.c<app::CommandButton>("cmdStart").text(),
+            toggles ? QStringLiteral("Stop") : QStringLiteral("Start"));
+    }
+
+    void everyPollThatSeesTheKeyDownToggles()
+    {
+        testing::Fixture f;
+        f.fake().scriptKey(platform::VK_F9, {0x8001, 0x8000, 0x8000, 0x0000, 0x0001, 0x8000});
+        const std::int16_t expected[] = {-1, 0, -1, -1, -1, 0};
+        for (const std::int16_t clicking : expected) {
+            f.form().hotkey().tmrHotkey_Timer();
+            QCOMPARE(f.form().clickRun().isClicking, clicking);
+        }
+        QCOMPARE(f.fake().count("Sleep 100"), 4);
+    }
+
+    void theButtonIsPressedBeforeThePause()
+    {
+        testing::Fixture f;
+        f.fake().scriptKey(platform::VK_F9, {0x8000});
+        f.fake().setFailing(platform::FakePlatform::Call::Sleep);
+        QVERIFY_THROWS_EXCEPTION(platform::CallFailed, f.form().hotkey().tmrHotkey_Timer());
+        QCOMPARE(f.form().clickRun().isClicking, std::int16_t(-1));
+    }
+
+    void aRunStartedByTheKeySkipsTheFieldChecks()
+    {
+        testing::Fixture f;
+        f.form().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form()));
+        auto& seconds = f.c<app::TextBox>("Text2");
+        seconds.setFocus();
+        seconds.selectAll();
+        QTest::keyClicks(&seconds, QStringLiteral("2x"));
+        bool cancel = false;
+        f.form().presets().Text2_Validate(cancel);
+        QVERIFY(cancel); // a click or a Tab would be refused
+
+        f.fake().scriptKey(platform::VK_F9, {0x8000});
+        f.form().hotkey().tmrHotkey_Timer();
+        auto& run = f.form().clickRun();
+        QCOMPARE(run.isClicking, std::int16_t(-1));
+        QCOMPARE(run.clickIntervalTenths, std::int16_t(20)); // the number the text begins with
+        QCOMPARE(seconds.text(), QStringLiteral("2x"));
+        QCOMPARE(f.form().windowStateValue(), 1);
+        QVERIFY(!seconds.isEnabled());
+    }
+
+    void theKeyStopsARunAndRestoresTheWindow()
+    {
+        testing::Fixture f;
+        f.form().show();
+        f.fake().scriptKey(platform::VK_F9, {0x8000, 0x0000, 0x8000});
+        auto& poll = f.form().hotkey();
+        poll.tmrHotkey_Timer();
+        QCOMPARE(f.form().windowStateValue(), 1);
+        for (int tick = 1; tick <= 25; ++tick)
+            f.form().clickRun().tmrMain_Timer();
+        poll.tmrHotkey_Timer();
+        QCOMPARE(f.form().clickRun().isClicking, std::int16_t(-1));
+        poll.tmrHotkey_Timer();
+        QCOMPARE(f.form().clickRun().isClicking, std::int16_t(0));
+        QCOMPARE(f.form().windowStateValue(), 0);
+        QCOMPARE(f.c<app::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
+        QVERIFY(!f.timer("tmrMain").isActive());
+        QCOMPARE(f.fake().count("mouse_event 0x0002"), 2);
+    }
+
+    void thePollRunsAlways()
+    {
+        testing::Fixture f;
+        QVERIFY(f.timer("tmrHotkey").isActive());
+        QCOMPARE(f.timer("tmrHotkey").interval(), 100);
+        QCOMPARE(f.timer("tmrHotkey").timerType(), Qt::PreciseTimer);
+        QCOMPARE(f.timer("tmrMain").interval(), 100);
+        QCOMPARE(f.timer("tmrMain").timerType(), Qt::PreciseTimer);
+    }
+};
+
+QTEST_MAIN(tst_hotkey)
+#include "tst_hotkey.moc"
