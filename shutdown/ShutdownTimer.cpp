@@ -113,16 +113,22 @@ void ShutdownTimer::Timer2_Timer()
     const std::int16_t total = totalMinutes(c_.Text6.text(), c_.Text7.text());
     showSentence(total);
 
-    // A test that cannot be computed in 16 bits counts as met.
-    const auto reminderAt = difference(total, 5);
-    if (c_.Check1.isChecked() && (!reminderAt || *reminderAt == shutdownElapsedMinutes))
+    // Five minutes before the end. Compared exactly: a total so far below zero
+    // that total - 5 leaves 16 bits can never meet the counter, and must not
+    // bring the window back on every tick.
+    if (c_.Check1.isChecked() && total - 5 == shutdownElapsedMinutes)
         window_.setWindowState(0);
 
     if (total == shutdownElapsedMinutes) {
         const QString commandLine = commandLineFor(c_.Combo4.text());
-        // A launch that fails is passed over; the page goes back to idle anyway.
-        if (!commandLine.isEmpty())
-            platform::current().launch(commandLine.toStdString(), platform::SW_SHOWMINIMIZED);
+        if (!commandLine.isEmpty()) {
+            // A launch that fails, even by throwing, is passed over: the page
+            // goes back to idle all the same.
+            try {
+                platform::current().launch(commandLine.toStdString(), platform::SW_SHOWMINIMIZED);
+            } catch (...) {
+            }
+        }
         stopShutdownTimer();
     }
 }

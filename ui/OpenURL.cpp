@@ -2,8 +2,6 @@
 
 #include "platform/Platform.h"
 
-#include <exception>
-
 namespace OpenURL {
 
 void openWebPage()
@@ -12,7 +10,7 @@ void openWebPage()
         // The result is not looked at: a page that does not open is not reported.
         platform::current().shellExecute(
             0, "open", WebPageAddress, "", "", platform::SW_SHOWNORMAL);
-    } catch (const std::exception&) {
+    } catch (...) {
     }
 }
 
@@ -23,8 +21,12 @@ namespace ui {
 void AboutLink::Label25_Click()
 {
     // Minimized first, so the browser comes up in front of nothing of ours.
-    setWindowState_(1);
-    OpenURL::openWebPage();
+    // Whatever fails ends the click quietly.
+    try {
+        setWindowState_(1);
+        OpenURL::openWebPage();
+    } catch (...) {
+    }
 }
 
 } // namespace ui

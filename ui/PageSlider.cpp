@@ -39,7 +39,10 @@ void PageSlider::imgIC_Click(std::int16_t index)
 void PageSlider::tabClick(int tab)
 {
     const Tab& t = tabs[tab];
-    if (isSliding || selectedPage == t.page)
+    // Also refused once a slide is armed but has not ticked yet: a second page
+    // armed then would stay visible beside the new one, or the page on show
+    // would be chosen as its own successor and hidden at the end.
+    if (isSliding || c_.Timer1.enabled() || selectedPage == t.page)
         return;
     selectedPage = t.page;
     c_.Shape4.setTop(c_.imgIC[static_cast<std::size_t>(t.row)]->Top());

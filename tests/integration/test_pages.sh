@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The tabs bring the right page into view, and the About link hands the web
+# page to a stand-in for xdg-open (alone on PATH) after minimizing the window.
+source "$(dirname "$0")/lib.sh"
+
+FAKE="$WORK/fakebin"
+OPENED="$WORK/opened"
+mkdir -p "$FAKE"
+printf '#!/bin/sh\necho "$*" >>"%s"\n' "$OPENED" >"$FAKE/xdg-open"
+chmod +x "$FAKE/xdg-open"
+
+start_display --wm
+start_vantrel PATH="$FAKE"
+W=$(wait_for_window Vantrel)
+sleep 0.5
+
+click() { xdotool mousemove --window "$W" "$1" "$2" click 1; sleep 0.8; }
+# "page" prints which page is on show, read from two bands: the clicker page
+# has its "Intervel" band at y 80, the shutdown page its "Time" band at y 115.
+pixel() { convert "$WORK/shot.png" -format "%[hex:p{$1,$2}]" info:; }
+page() {
+  import -window "$W" "$WORK/shot.png"
+  case "$(pixel 492 80) $(pixel 492 115)" in
+    "F7F7F7 FFFFFF") echo clicker ;;
+    "FFFFFF F7F7F7") echo shutdown ;;
+    "FFFFFF FFFFFF") echo about ;;
+    *) echo "unknown: $(pixel 492 80) $(pixel 492 115)" ;;
+  esac
+}
+expect_page() {
+  local got
+  got=$(page)
+  [ "$got" = "$1" ] || fail "expected the $1 page, saw $got"
+  # The selection band marks the tab's row.
+  [ "$(pixel 100 "$2")" = 808080 ] || fail "no selection band at y $2 for the $1 page"
+}
+
+expect_page clicker 272
+click 40 304 # "System"
+expect_page shutdown 304
+click 100 272 # the "Mouse" row, beside its label
+expect_page clicker 272
+click 40 336 # "About"
+expect_page about 336
+[ ! -e "$OPENED" ] || fail "something was opened before the link was clicked"
+
+click 450 390 # the link "more free software"
+for _ in $(seq 50); do [ -s "$OPENED" ] && break; sleep 0.1; done
+[ "$(cat "$OPENED" 2>/dev/null)" = "http://www.example.com/" ] ||
+  fail "xdg-open got: $(cat "$OPENED" 2>/dev/null)"
+for _ in $(seq 50); do
+  xprop -id "$W" WM_STATE | grep -q 'Iconic' && break
+  sleep 0.1
+done
+xprop -id "$W" WM_STATE | grep -q 'Iconic' || fail "the window was not minimized"
+kill -0 "$VANTREL_PID" || fail "the program ended"
+echo "ok: pages switch, the link opened the address and minimized the window"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# labels: slow
+# A one-minute countdown on the real program ends with the system action.
+# PATH holds nothing but recording stand-ins for the system tools, so the
+# action can only ever reach them.
+source "$(dirname "$0")/lib.sh"
+
+FAKE="$WORK/fakebin"
+CALLS="$WORK/calls"
+mkdir -p "$FAKE"
+: >"$CALLS"
+for tool in systemctl loginctl shutdown; do
+  printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$tool" "$CALLS" >"$FAKE/$tool"
+  chmod +x "$FAKE/$tool"
+done
+
+start_display --wm
+start_vantrel PATH="$FAKE"
+W=$(wait_for_window Vantrel)
+sleep 0.5
+
+click() { xdotool mousemove --window "$W" "$1" "$2" click 1; sleep 0.3; }
+set_field() { # x y text
+  xdotool mousemove --window "$W" "$1" "$2" click --repeat 3 --delay 80 1
+  sleep 0.2
+  xdotool key ctrl+a type "$3"
+  sleep 0.2
+}
+# Brightness of the countdown sentence's place: 1 when it holds nothing.
+sentence_brightness() {
+  import -window "$W" "$WORK/shot.png"
+  convert "$WORK/shot.png" -crop 320x16+134+209 +repage -colorspace gray -threshold 80% \
+    -format '%[fx:mean]' info:
+}
+
+click 40 304 # the "System" tab
+sleep 1
+[ "$(sentence_brightness)" = 1 ] || fail "the countdown sentence shows before a start"
+set_field 189 161 0 # Text6, hours
+set_field 285 161 1 # Text7, minutes
+click 410 372       # Start
+started=$(date +%s)
+sleep 1
+[ "$(sentence_brightness)" != 1 ] || fail "no countdown sentence after Start"
+[ ! -s "$CALLS" ] || fail "something was launched at the start: $(cat "$CALLS")"
+
+# The first tick comes one minute after the start.
+while [ ! -s "$CALLS" ] && [ $(($(date +%s) - started)) -lt 80 ]; do sleep 0.5; done
+[ -s "$CALLS" ] || fail "nothing was launched within 80 s"
+elapsed=$(($(date +%s) - started))
+[ "$elapsed" -ge 55 ] || fail "the action came after only ${elapsed} s"
+sleep 3
+[ "$(cat "$CALLS")" = "systemctl poweroff" ] || fail "recorded: $(cat "$CALLS")"
+[ "$(sentence_brightness)" = 1 ] || fail "the page is not idle after the end"
+kill -0 "$VANTREL_PID" || fail "the program ended"
+echo "ok: systemctl poweroff once, ${elapsed} s after Start"
