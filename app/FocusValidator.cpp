@@ -48,7 +48,12 @@ bool FocusValidator::mousePressTakesFocus(QEvent* event) const
 
 bool FocusValidator::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every event of the program passes here, timer ticks included: leave
+    // at once unless it is a button or key press or release.
     const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+        && type != QEvent::MouseButtonRelease && type != QEvent::KeyPress)
+        return false;
     if (watched == window_.windowHandle()) {
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
             if (mousePressTakesFocus(event) && refuseFocusMove()) {
