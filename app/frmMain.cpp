@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "Accessibility.h"
 #include "Controls.h"
 #include "FocusValidator.h"
 #include "Layout.h"
@@ -52,6 +53,7 @@ frmMain::frmMain()
     // Centred on the screen the window opens on.
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+    makeAccessible(*this);
 }
 
 frmMain::~frmMain() = default;

@@ -5,3 +5,11 @@ if(VANTREL_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# VANTREL_FUZZ=ON (clang only) adds libFuzzer's coverage instrumentation to
+# all code, so that the fuzz targets in fuzz/ can be built; scripts/fuzz.sh
+# sets it together with VANTREL_SANITIZE.
+option(VANTREL_FUZZ "Build the libFuzzer targets in fuzz/" OFF)
+if(VANTREL_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

@@ -10,7 +10,13 @@ packages=(
   # run: a free face with Tahoma's name and metrics
   fonts-wine
   # tests: a display of their own, a window manager, X tools, screenshots, style check
-  xvfb xauth openbox xdotool x11-utils x11-apps imagemagick clang-format
+  xvfb xauth openbox xdotool wmctrl x11-utils x11-apps imagemagick clang-format
+  # fuzzing: clang 14 and its runtime libraries (libFuzzer, ASan, UBSan)
+  clang libclang-rt-14-dev
+  # the Debian package (cpack's dpkg-shlibdeps needs dpkg-dev and file) and its validators
+  dpkg-dev file binutils desktop-file-utils appstream
+  # the Windows cross build and its tests under Wine (64-bit only, no i386)
+  g++-mingw-w64-x86-64-posix wine wine64
 )
 
 missing=()

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <optional>
+#include <unistd.h>
 #include <vector>
 
 namespace platform {
@@ -45,11 +46,24 @@ std::optional<KeySym> keySymFor(int virtualKey)
     return std::nullopt;
 }
 
+// When the X server goes away, Xlib's default handler calls exit(). Qt's own
+// X11 backend usually sees the broken connection first and calls exit()
+// itself; our destructor's XCloseDisplay then fails too, and exit() would be
+// entered a second time from inside the first. Leave at once instead, with
+// one plain line.
+int onConnectionLost(Display*)
+{
+    static const char message[] = "vantrel: the connection to the X server was lost; exiting\n";
+    [[maybe_unused]] auto written = write(STDERR_FILENO, message, sizeof message - 1);
+    _exit(1);
+}
+
 class X11Platform final : public Platform {
 public:
     X11Platform()
         : display_(XOpenDisplay(nullptr))
     {
+        XSetIOErrorHandler(onConnectionLost);
         if (display_ == nullptr) {
             std::fputs("vantrel: cannot open the X display; clicks and the F9 key will do "
                        "nothing\n",

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# labels: slow
+# The real program against a hostile setting: no system tools and no web
+# opener on PATH (a one-minute countdown and the About link both fail in
+# silence and the program goes on), a display without XTEST (one line on
+# standard error, the window still works), and the X server going away (a
+# prompt exit with a message, not a crash). The three displays run side by
+# side while the countdown's minute passes.
+source "$(dirname "$0")/lib.sh"
+
+# PATH is an empty folder: nothing at all can be launched.
+EMPTY="$WORK/empty"
+mkdir -p "$EMPTY"
+
+# Starts one more Xvfb with extra arguments; sets OWN_DISPLAY and OWN_XVFB.
+own_display() {
+  local fifo number
+  fifo=$(mktemp -u "$WORK/displayfd.XXXXXX")
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" 3>"$fifo" >>"$WORK/xvfb-own.log" 2>&1 &
+  OWN_XVFB=$!
+  PIDS+=("$OWN_XVFB")
+  read -r number <"$fifo"
+  OWN_DISPLAY=":$number"
+}
+
+# Waits up to $2 tenths of a second for process $1 to end and sets STATUS.
+wait_exit() {
+  local pid=$1 tenths=$2
+  for _ in $(seq "$tenths"); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && return 1
+  STATUS=0
+  wait "$pid" || STATUS=$?
+}
+
+# Lines of a log that are not the toolkit's notes about the environment.
+own_lines() { grep -v -e '^QStandardPaths: ' "$1" || true; }
+
+# --- 1. No tools on PATH: the About link and a one-minute countdown ---------
+start_display --wm
+start_vantrel PATH="$EMPTY"
+W=$(wait_for_window Vantrel)
+sleep 0.5
+click() { xdotool mousemove --window "$W" "$1" "$2" click 1; sleep 0.3; }
+set_field() { # x y text
+  xdotool mousemove --window "$W" "$1" "$2" click --repeat 3 --delay 80 1
+  sleep 0.2
+  xdotool key ctrl+a type "$3"
+  sleep 0.2
+}
+window_state() { xprop -id "$W" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'; }
+# Brightness of the countdown sentence's place: 1 when it holds nothing.
+sentence_brightness() {
+  import -window "$W" "$WORK/shot.png"
+  convert "$WORK/shot.png" -crop 320x16+134+209 +repage -colorspace gray -threshold 80% \
+    -format '%[fx:mean]' info:
+}
+
+click 40 336  # "About"
+sleep 1
+click 450 390 # the link: the window goes down, the opener is missing
+for _ in $(seq 40); do [ "$(window_state)" = Iconic ] && break; sleep 0.05; done
+[ "$(window_state)" = Iconic ] || fail "the link did not minimize the window"
+kill -0 "$VANTREL_PID" || fail "the program ended after a link with no opener"
+xdotool windowactivate --sync "$W"
+sleep 0.5
+
+click 40 304 # "System"
+sleep 1
+set_field 189 161 0 # hours
+set_field 285 161 1 # minutes
+click 410 372       # Start
+started=$(date +%s)
+sleep 1
+[ "$(sentence_brightness)" != 1 ] || fail "no countdown sentence after Start"
+
+# --- 2. A display without XTEST ----------------------------------------------
+own_display -extension XTEST
+NOXTEST=$OWN_DISPLAY
+DISPLAY=$NOXTEST openbox --sm-disable >"$WORK/openbox-b.log" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do
+  DISPLAY=$NOXTEST xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.05
+done
+DISPLAY=$NOXTEST env PATH="$EMPTY" "$VANTREL" >"$WORK/noxtest.log" 2>&1 &
+noxtest_pid=$!
+PIDS+=("$noxtest_pid")
+noxtest_window=$(DISPLAY=$NOXTEST wait_for_window Vantrel)
+sleep 2
+kill -0 "$noxtest_pid" || fail "the program ended on a display without XTEST"
+[ "$(own_lines "$WORK/noxtest.log" | grep -c XTEST)" = 1 ] ||
+  fail "expected one line about XTEST, got: $(cat "$WORK/noxtest.log")"
+[ "$(own_lines "$WORK/noxtest.log" | wc -l)" = 1 ] ||
+  fail "more than one line on standard error: $(cat "$WORK/noxtest.log")"
+DISPLAY=$NOXTEST import -window "$noxtest_window" "$WORK/noxtest.png"
+colours=$(convert "$WORK/noxtest.png" -format '%k' info:)
+[ "$colours" -gt 50 ] || fail "the window looks unpainted ($colours colours)"
+# The window still answers its events: a close request ends the program cleanly.
+DISPLAY=$NOXTEST wmctrl -c Vantrel
+wait_exit "$noxtest_pid" 100 || fail "the program did not close on request"
+[ "$STATUS" = 0 ] || fail "closing without XTEST ended with status $STATUS"
+
+# --- 3. The X server goes away -----------------------------------------------
+own_display
+GONE=$OWN_DISPLAY
+gone_xvfb=$OWN_XVFB
+DISPLAY=$GONE env PATH="$EMPTY" "$VANTREL" >"$WORK/gone.log" 2>&1 &
+gone_pid=$!
+PIDS+=("$gone_pid")
+DISPLAY=$GONE wait_for_window Vantrel >/dev/null
+sleep 1
+kill -KILL "$gone_xvfb"
+wait_exit "$gone_pid" 50 || fail "the program outlived its X server by 5 s"
+[ "$STATUS" -lt 128 ] || fail "the program died of signal $((STATUS - 128)) when the X server went away"
+[ "$STATUS" != 0 ] || fail "the program reported success when the X server went away"
+grep -qE 'connection to the X server was lost|X11 connection broke' "$WORK/gone.log" ||
+  fail "no clear message when the X server went away: $(cat "$WORK/gone.log")"
+
+# --- back to 1: the countdown's end with no systemctl ------------------------
+while [ $(($(date +%s) - started)) -lt 66 ]; do sleep 0.5; done
+kill -0 "$VANTREL_PID" || fail "the program ended when the system action could not start"
+[ "$(sentence_brightness)" = 1 ] || fail "the page is not idle after a failed action"
+[ -z "$(own_lines "$WORK/vantrel.log")" ] ||
+  fail "failed launches were not silent: $(cat "$WORK/vantrel.log")"
+echo "ok: silent failed launches, one XTEST line, exit status $STATUS when the X server went away"
