@@ -56,6 +56,16 @@ void Twips::apply()
     widget_.setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
 }
 
+void ClickTracker::press(const QMouseEvent& event) { pressed_ = event.button() == Qt::LeftButton; }
+
+bool ClickTracker::release(const QMouseEvent& event, const QRect& inside)
+{
+    const bool click = pressed_ && event.button() == Qt::LeftButton
+        && inside.contains(event.position().toPoint());
+    pressed_ = false;
+    return click;
+}
+
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
     , Twips(static_cast<QWidget&>(*this))
@@ -140,17 +150,14 @@ void Label::setAutoSize(bool autoSize)
 
 void Label::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(*event);
     event->accept();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    pressed_ = false;
     event->accept();
-    if (click)
+    if (click_.release(*event, rect()))
         emit clicked();
 }
 
@@ -188,17 +195,14 @@ void Image::paintEvent(QPaintEvent*)
 
 void Image::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(*event);
     event->accept();
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    pressed_ = false;
     event->accept();
-    if (click)
+    if (click_.release(*event, rect()))
         emit clicked();
 }
 

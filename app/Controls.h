@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,6 +47,16 @@ private:
     void apply();
     QWidget& widget_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+// A click is a left-button press and a release inside the control.
+class ClickTracker {
+public:
+    void press(const QMouseEvent& event);
+    bool release(const QMouseEvent& event, const QRect& inside);
+
+private:
+    bool pressed_ = false;
 };
 
 // A windowed container with an optional picture drawn at its top-left corner.
@@ -88,7 +99,7 @@ protected:
 
 private:
     bool autoSize_ = false;
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 // A windowless picture; without a picture it draws nothing but still takes
@@ -114,7 +125,7 @@ protected:
 private:
     QPixmap picture_;
     bool stretch_ = false;
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 // A decoration: fill and border, each drawn or not; never takes the mouse.

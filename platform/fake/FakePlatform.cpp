@@ -45,6 +45,7 @@ bool FakePlatform::setWindowPos(NativeWindow window, std::intptr_t insertAfter, 
     log_.push_back("SetWindowPos " + std::string(window ? "window" : "null") + " "
         + std::to_string(insertAfter) + " " + std::to_string(x) + " " + std::to_string(y) + " "
         + std::to_string(cx) + " " + std::to_string(cy) + " " + std::to_string(flags));
+    throwIfAsked(Call::SetWindowPos, "SetWindowPos");
     return !failing(Call::SetWindowPos);
 }
 
@@ -62,12 +63,14 @@ std::intptr_t FakePlatform::shellExecute(NativeWindow owner, const std::string& 
     log_.push_back("ShellExecute " + std::string(owner ? "window" : "null") + " \"" + operation
         + "\" \"" + file + "\" \"" + parameters + "\" \"" + directory + "\" "
         + std::to_string(showCommand));
+    throwIfAsked(Call::ShellExecute, "ShellExecute");
     return failing(Call::ShellExecute) ? 2 : 33;
 }
 
 bool FakePlatform::launch(const std::string& commandLine, int showState)
 {
     log_.push_back("launch \"" + commandLine + "\" " + std::to_string(showState));
+    throwIfAsked(Call::Launch, "launch");
     return !failing(Call::Launch);
 }
 
@@ -83,6 +86,20 @@ void FakePlatform::setFailing(Call call, bool isFailing)
         failing_.insert(call);
     else
         failing_.erase(call);
+}
+
+void FakePlatform::setThrowing(Call call, bool isThrowing)
+{
+    if (isThrowing)
+        throwing_.insert(call);
+    else
+        throwing_.erase(call);
+}
+
+void FakePlatform::throwIfAsked(Call call, const char* name) const
+{
+    if (throwing_.count(call) != 0)
+        throw CallFailed(name);
 }
 
 std::string FakePlatform::text(bool withKeyQueries) const

@@ -37,6 +37,9 @@ public:
     // used up the key reads 0 (up).
     void scriptKey(int virtualKey, std::initializer_list<std::uint16_t> states);
     void setFailing(Call call, bool failing = true);
+    // The call throws CallFailed after it is logged, as a call can fail in
+    // ways other than the result it reports.
+    void setThrowing(Call call, bool throwing = true);
 
     const std::vector<std::string>& log() const { return log_; }
     // The log lines joined by "\n", optionally without the key queries.
@@ -46,10 +49,12 @@ public:
 
 private:
     bool failing(Call call) const { return failing_.count(call) != 0; }
+    void throwIfAsked(Call call, const char* name) const;
 
     std::vector<std::string> log_;
     std::map<int, std::deque<std::uint16_t>> keys_;
     std::set<Call> failing_;
+    std::set<Call> throwing_;
 };
 
 } // namespace platform

@@ -36,34 +36,6 @@ protected:
     }
 };
 
-// A backend whose launch throws, as a program start can fail in ways other
-// than a plain "not found".
-class ThrowingLaunch final : public platform::Platform {
-public:
-    int launches = 0;
-    void mouseEvent(
-        std::uint32_t, std::int32_t, std::int32_t, std::int32_t, std::uintptr_t) override
-    {
-    }
-    std::uint16_t asyncKeyState(int) override { return 0; }
-    bool setWindowPos(platform::NativeWindow, std::intptr_t, std::int32_t, std::int32_t,
-        std::int32_t, std::int32_t, std::uint32_t) override
-    {
-        return true;
-    }
-    void sleep(std::uint32_t) override { }
-    std::intptr_t shellExecute(platform::NativeWindow, const std::string&, const std::string&,
-        const std::string&, const std::string&, int) override
-    {
-        return 33;
-    }
-    bool launch(const std::string&, int) override
-    {
-        ++launches;
-        throw std::runtime_error("cannot start");
-    }
-};
-
 const QStringList actionItems {
     QStringLiteral("Shutdown"), QStringLiteral("Restart"), QStringLiteral("Logoff")};
 
@@ -373,12 +345,10 @@ private slots:
 
     void throwingLaunchStillEndsTheCountdown()
     {
-        auto backend = std::make_unique<ThrowingLaunch>();
-        auto* throwing = backend.get();
-        platform::install(std::move(backend));
+        f().fake().setThrowing(platform::FakePlatform::Call::Launch);
         arm(QStringLiteral("0"), QStringLiteral("1"), 1);
         tick();
-        QCOMPARE(throwing->launches, 1);
+        QCOMPARE(f().fake().count("launch "), 1);
         verifyIdle();
     }
 
