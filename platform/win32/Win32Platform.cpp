@@ -32,12 +32,6 @@ constexpr InterfaceValues interfaceValues {};
 } // namespace
 } // namespace platform::win32
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <objbase.h>

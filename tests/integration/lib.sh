@@ -67,3 +67,31 @@ wait_for_window() {
   done
   fail "no window named $name appeared"
 }
+
+# Writes recording stand-ins for programs into folder $1: each appends its
+# name and arguments as one line to file $2. Made the whole PATH, they are
+# all the real program could ever launch.
+make_recorders() {
+  local dir=$1 log=$2 program
+  shift 2
+  mkdir -p "$dir"
+  for program in "$@"; do
+    printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$program" "$log" >"$dir/$program"
+    chmod +x "$dir/$program"
+  done
+}
+
+# Clicks at (x, y) inside window $1, then lets the program react for $4
+# seconds (0.3 unless given).
+click_at() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep "${4:-0.3}"
+}
+
+# Replaces the text of the field at (x, y) inside window $1 with $4.
+set_field_at() {
+  xdotool mousemove --window "$1" "$2" "$3" click --repeat 3 --delay 80 1
+  sleep 0.2
+  xdotool key ctrl+a type "$4"
+  sleep 0.2
+}

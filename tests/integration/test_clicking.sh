@@ -8,11 +8,7 @@ source "$(dirname "$0")/lib.sh"
 start_display --wm
 
 # Nothing on this page launches a program; the fake PATH makes sure of it.
-mkdir -p "$WORK/bin"
-for program in shutdown systemctl loginctl xdg-open; do
-  printf '#!/bin/sh\necho "%s $*" >>"%s/launched"\n' "$program" "$WORK" >"$WORK/bin/$program"
-  chmod +x "$WORK/bin/$program"
-done
+make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
 
 "$TEST_TOOLS/xclickwatch" --geometry 300x200+950+750 --timeout 120 --name target \
   >"$WORK/clicks" 2>"$WORK/xclickwatch.log" &

@@ -44,13 +44,8 @@ start_display --wm
 start_vantrel PATH="$EMPTY"
 W=$(wait_for_window Vantrel)
 sleep 0.5
-click() { xdotool mousemove --window "$W" "$1" "$2" click 1; sleep 0.3; }
-set_field() { # x y text
-  xdotool mousemove --window "$W" "$1" "$2" click --repeat 3 --delay 80 1
-  sleep 0.2
-  xdotool key ctrl+a type "$3"
-  sleep 0.2
-}
+click() { click_at "$W" "$1" "$2"; }
+set_field() { set_field_at "$W" "$@"; } # x y text
 window_state() { xprop -id "$W" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'; }
 # Brightness of the countdown sentence's place: 1 when it holds nothing.
 sentence_brightness() {

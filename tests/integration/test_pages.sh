@@ -5,16 +5,14 @@ source "$(dirname "$0")/lib.sh"
 
 FAKE="$WORK/fakebin"
 OPENED="$WORK/opened"
-mkdir -p "$FAKE"
-printf '#!/bin/sh\necho "$*" >>"%s"\n' "$OPENED" >"$FAKE/xdg-open"
-chmod +x "$FAKE/xdg-open"
+make_recorders "$FAKE" "$OPENED" xdg-open
 
 start_display --wm
 start_vantrel PATH="$FAKE"
 W=$(wait_for_window Vantrel)
 sleep 0.5
 
-click() { xdotool mousemove --window "$W" "$1" "$2" click 1; sleep 0.8; }
+click() { click_at "$W" "$1" "$2" 0.8; }
 # "page" prints which page is on show, read from two bands: the clicker page
 # has its "Intervel" band at y 80, the shutdown page its "Time" band at y 115.
 pixel() { convert "$WORK/shot.png" -format "%[hex:p{$1,$2}]" info:; }
@@ -46,7 +44,7 @@ expect_page about 336
 
 click 450 390 # the link "more free software"
 for _ in $(seq 50); do [ -s "$OPENED" ] && break; sleep 0.1; done
-[ "$(cat "$OPENED" 2>/dev/null)" = "http://www.example.com/" ] ||
+[ "$(cat "$OPENED" 2>/dev/null)" = "xdg-open http://www.example.com/" ] ||
   fail "xdg-open got: $(cat "$OPENED" 2>/dev/null)"
 for _ in $(seq 50); do
   xprop -id "$W" WM_STATE | grep -q 'Iconic' && break

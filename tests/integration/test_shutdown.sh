@@ -7,25 +7,16 @@ source "$(dirname "$0")/lib.sh"
 
 FAKE="$WORK/fakebin"
 CALLS="$WORK/calls"
-mkdir -p "$FAKE"
 : >"$CALLS"
-for tool in systemctl loginctl shutdown; do
-  printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$tool" "$CALLS" >"$FAKE/$tool"
-  chmod +x "$FAKE/$tool"
-done
+make_recorders "$FAKE" "$CALLS" systemctl loginctl shutdown
 
 start_display --wm
 start_vantrel PATH="$FAKE"
 W=$(wait_for_window Vantrel)
 sleep 0.5
 
-click() { xdotool mousemove --window "$W" "$1" "$2" click 1; sleep 0.3; }
-set_field() { # x y text
-  xdotool mousemove --window "$W" "$1" "$2" click --repeat 3 --delay 80 1
-  sleep 0.2
-  xdotool key ctrl+a type "$3"
-  sleep 0.2
-}
+click() { click_at "$W" "$1" "$2"; }
+set_field() { set_field_at "$W" "$@"; } # x y text
 # Brightness of the countdown sentence's place: 1 when it holds nothing.
 sentence_brightness() {
   import -window "$W" "$WORK/shot.png"

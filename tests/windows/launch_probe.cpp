@@ -2,12 +2,6 @@
 // test lets it go (so the test can see that the launch did not wait for it),
 // then writes the command line and show state it was started with.
 // Usage: win32_launch_probe OUTPUT_FILE EVENT_NAME
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <cstdio>

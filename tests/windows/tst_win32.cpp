@@ -7,12 +7,6 @@
 
 // After Platform.h, which uses some of the same names that <windows.h>
 // makes macros of.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <winver.h>
