@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -9,6 +10,19 @@
 namespace app {
 
 int toPixels(int twips) { return static_cast<int>(std::lround(twips / double(TwipsPerPixel))); }
+
+QPixmap loadPicture(const QString& path)
+{
+    if (qApp != nullptr && qApp->devicePixelRatio() > 1.0) {
+        const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+        QPixmap large(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
+        if (!large.isNull()) {
+            large.setDevicePixelRatio(2.0);
+            return large;
+        }
+    }
+    return QPixmap(path);
+}
 
 void Twips::setLeft(int twips)
 {

@@ -22,6 +22,11 @@ namespace app {
 inline constexpr int TwipsPerPixel = 15;
 int toPixels(int twips);
 
+// A picture of the layout. On a high-density screen its rendition drawn twice
+// as large ("name@2x.ext") is taken where there is one, so that it is drawn
+// sharp at the same size.
+QPixmap loadPicture(const QString& path);
+
 // Left, Top, Width and Height in twips; the widget follows in pixels.
 class Twips {
 public:

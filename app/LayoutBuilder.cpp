@@ -62,7 +62,7 @@ QWidget* create(const layout::Control& row, QWidget* parent)
         auto* box = new PictureBox(parent);
         box->setBorder((flags & layout::NoBorder) == 0);
         if (row.picture != nullptr)
-            box->setPicture(QPixmap(QString::fromLatin1(row.picture)));
+            box->setPicture(loadPicture(QString::fromLatin1(row.picture)));
         setBackground(*box, row.backColor);
         box->setAutoFillBackground(row.backColor != nullptr);
         return box;
@@ -109,7 +109,7 @@ QWidget* create(const layout::Control& row, QWidget* parent)
         auto* image = new Image(parent);
         image->setStretch((flags & layout::Stretch) != 0);
         if (row.picture != nullptr)
-            image->setPicture(QPixmap(QString::fromLatin1(row.picture)));
+            image->setPicture(loadPicture(QString::fromLatin1(row.picture)));
         return image;
     }
     case Kind::Shape: {

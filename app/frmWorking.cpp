@@ -17,10 +17,10 @@ frmWorking::frmWorking()
     // The two frames are held by picture boxes outside the visible square.
     picture2_->setObjectName(QStringLiteral("Picture2"));
     picture2_->setTwips(3120, 1920, 735, 615);
-    picture2_->setPicture(QPixmap(QStringLiteral(":/assets/working-2.jpg")));
+    picture2_->setPicture(loadPicture(QStringLiteral(":/assets/working-2.jpg")));
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setTwips(2280, 1920, 735, 615);
-    picture1_->setPicture(QPixmap(QStringLiteral(":/assets/working-1.jpg")));
+    picture1_->setPicture(loadPicture(QStringLiteral(":/assets/working-1.jpg")));
     picture1_->setFocusPolicy(Qt::NoFocus);
     picture2_->setFocusPolicy(Qt::NoFocus);
     setPicture(picture2_->picture());

@@ -520,8 +520,8 @@ def corner_base(size=110):
     return img
 
 
-def corner_clicker():
-    img = corner_base()
+def corner_clicker(size=110):
+    img = corner_base(size)
     # Mouse body.
     x0, y0, x1, y1 = 0.34, 0.27, 0.66, 0.78
     r = 0.16
@@ -545,8 +545,8 @@ def corner_clicker():
     return img
 
 
-def corner_shutdown():
-    img = corner_base()
+def corner_shutdown(size=110):
+    img = corner_base(size)
     cx, cy = 0.47, 0.50
     w = 0.065
     img.draw(Arc(cx, cy, 0.20, -50, 280, w), SLATE)
@@ -563,8 +563,8 @@ def corner_shutdown():
     return img
 
 
-def corner_about():
-    img = corner_base()
+def corner_about(size=110):
+    img = corner_base(size)
     img.draw(Circle(0.5, 0.5, 0.29), SLATE)
     img.draw(Ring(0.5, 0.5, 0.335, 0.022), TEAL)
     img.draw(Circle(0.5, 0.36, 0.042), WHITE)
@@ -622,20 +622,27 @@ def main(argv):
     def path(name):
         return os.path.join(out, name)
 
-    for name, fn in (('corner-clicker.jpg', corner_clicker),
-                     ('corner-shutdown.jpg', corner_shutdown),
-                     ('corner-about.jpg', corner_about)):
-        img = fn()
-        write_jpeg(path(name), img.w, img.h, img.rgb8())
+    # Each picture at its own size, and a rendition twice as large ("@2x")
+    # that the program draws instead on a high-density screen.
+    for scale, suffix in ((1, ''), (2, '@2x')):
+        for name, fn in (('corner-clicker', corner_clicker),
+                         ('corner-shutdown', corner_shutdown),
+                         ('corner-about', corner_about)):
+            img = fn(110 * scale)
+            write_jpeg(path(name + suffix + '.jpg'), img.w, img.h, img.rgb8())
 
-    img = about_banner(64)
-    write_jpeg(path('about-banner.jpg'), 64, 64, img.rgb8())
+        img = about_banner(64 * scale)
+        write_jpeg(path('about-banner%s.jpg' % suffix), img.w, img.h, img.rgb8())
 
-    write_bmp24(path('current-position.bmp'), 15, 21, current_position())
+        for frame in (1, 2):
+            img = working(frame, 20 * scale)
+            write_jpeg(path('working-%d%s.jpg' % (frame, suffix)), img.w, img.h, img.rgb8())
 
-    for frame in (1, 2):
-        img = working(frame)
-        write_jpeg(path('working-%d.jpg' % frame), img.w, img.h, img.rgb8())
+    # The pointer is pixel art: its large rendition doubles every pixel.
+    small = current_position()
+    write_bmp24(path('current-position.bmp'), 15, 21, small)
+    large = [small[(y // 2) * 15 + x // 2] for y in range(42) for x in range(30)]
+    write_bmp24(path('current-position@2x.bmp'), 30, 42, large)
 
     icons = {}
     for size in (16, 32, 48, 64, 128, 256):

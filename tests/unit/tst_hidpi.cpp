@@ -1,0 +1,59 @@
+// On a high-density screen the window draws the larger renditions of its
+// pictures, at the same size in the layout.
+#include "TestSupport.h"
+#include "app/frmWorking.h"
+#include "ui/CornerIcon.h"
+
+#include <QApplication>
+#include <QTest>
+
+class tst_hidpi : public QObject {
+    Q_OBJECT
+private slots:
+    void largerRenditionWhereOneExists_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("corner picture") << ":/assets/corner-clicker.jpg" << QSize(220, 220) << 2.0;
+        QTest::newRow("About picture") << ":/assets/about-banner.jpg" << QSize(128, 128) << 2.0;
+        QTest::newRow("pointer bitmap") << ":/assets/current-position.bmp" << QSize(30, 42) << 2.0;
+        QTest::newRow("working frame") << ":/assets/working-1.jpg" << QSize(40, 40) << 2.0;
+        QTest::newRow("no larger rendition") << ":/assets/vantrel.ico" << QSize(48, 48) << 1.0;
+    }
+
+    void largerRenditionWhereOneExists()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, pixels);
+        QFETCH(qreal, ratio);
+        const QPixmap picture = app::loadPicture(path);
+        QCOMPARE(picture.size(), pixels);
+        QCOMPARE(picture.devicePixelRatio(), ratio);
+    }
+
+    void theWindowDrawsThemAtTheirLayoutSize()
+    {
+        testing::Fixture f;
+        const auto& corner = f.c<app::Image>("I");
+        QCOMPARE(corner.picture().devicePixelRatio(), 2.0);
+        QCOMPARE(corner.picture().deviceIndependentSize().toSize(), QSize(110, 110));
+        QCOMPARE(
+            f.c<app::Image>("Image2").picture().deviceIndependentSize().toSize(), QSize(15, 21));
+        QCOMPARE(f.form().working().picture().deviceIndependentSize().toSize(), QSize(20, 20));
+        // The corner animation copies the larger rendition along.
+        for (int i = 0; i < 6; ++i)
+            f.form().cornerIcon().Timer5_Timer();
+        QCOMPARE(corner.picture().devicePixelRatio(), 2.0);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication application(argc, argv);
+    tst_hidpi test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hidpi.moc"
