@@ -1,10 +1,11 @@
-# Shared helpers for the integration tests: a display of the test's own, an
-# optional window manager, and waiting for windows. Source it from a test.
-# The environment gives VANTREL (the program) and TEST_TOOLS (the X clients).
+# Shared helpers for the integration tests (and the screenshot and benchmark
+# scripts): a display of the caller's own, an optional window manager, and
+# waiting for windows. The environment gives VANTREL (the program) and, for
+# the tests, TEST_TOOLS (the X clients); SCREEN_SIZE sets the display's size.
 set -euo pipefail
 
 : "${VANTREL:?VANTREL must name the vantrel binary}"
-: "${TEST_TOOLS:?TEST_TOOLS must name the folder of the test tools}"
+: "${TEST_TOOLS:=}"
 
 WORK=$(mktemp -d /tmp/vantrel-test.XXXXXX)
 PIDS=()
@@ -27,7 +28,7 @@ fail() {
 start_display() {
   local fifo="$WORK/displayfd"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1280x1024}x24" -nolisten tcp 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
   PIDS+=($!)
   local number
   read -r number <"$fifo"

@@ -71,6 +71,28 @@ void report(const char* what, const Usage& before)
         (after.resident - before.resident) / 1024);
 }
 
+// Runs tick(1) .. tick(total), flushing every settleEvery ticks. The first
+// warmUp ticks build whatever the handlers keep; the usage after them is
+// returned, so that the rest can be checked for growth.
+template <class Tick, class Flush> Usage soak(int warmUp, int total, Tick tick, Flush flush)
+{
+    auto step = [&](int i) {
+        tick(i);
+        if (i % settleEvery == 0)
+            flush();
+    };
+    int i = 1;
+    for (; i <= warmUp; ++i)
+        step(i);
+    flush();
+    const Usage before;
+    for (; i <= total; ++i)
+        step(i);
+    flush();
+    report(QTest::currentDataTag(), before);
+    return before;
+}
+
 // Each start and stop raises the windows, which the offscreen platform
 // answers with a warning; thousands of them would bury the test's output.
 QtMessageHandler defaultHandler = nullptr;
@@ -161,29 +183,15 @@ private slots:
             pressCount += f.fake().count("mouse_event 0x0002");
             settle(f);
         };
-        auto tick = [&](int i) {
+        auto tick = [&](int) {
             // A run that a limit ended is started again at once.
             if (run.isClicking == 0) {
                 run.cmdStart_Click();
                 ++startCount;
             }
             run.tmrMain_Timer();
-            if (i % settleEvery == 0)
-                flush();
         };
-
-        // The first ticks build whatever the handlers keep; then none may grow.
-        constexpr int warmUp = 40000;
-        constexpr int total = 1000000;
-        int i = 1;
-        for (; i <= warmUp; ++i)
-            tick(i);
-        flush();
-        const Usage before;
-        for (; i <= total; ++i)
-            tick(i);
-        flush();
-        report(QTest::currentDataTag(), before);
+        const Usage before = soak(40000, 1000000, tick, flush);
 
         QCOMPARE(pressCount, presses);
         QCOMPARE(startCount, starts);
@@ -249,25 +257,12 @@ private slots:
             anyLaunch += f.fake().count("launch");
             settle(f);
         };
-        auto tick = [&](int i) {
+        auto tick = [&](int) {
             if (!Timer2.enabled())
                 timer.cmdStartShtdwnTimer_Click();
             timer.Timer2_Timer();
-            if (i % settleEvery == 0)
-                flush();
         };
-
-        constexpr int warmUp = 1000;
-        constexpr int total = 100000;
-        int i = 1;
-        for (; i <= warmUp; ++i)
-            tick(i);
-        flush();
-        const Usage before;
-        for (; i <= total; ++i)
-            tick(i);
-        flush();
-        report(QTest::currentDataTag(), before);
+        const Usage before = soak(1000, 100000, tick, flush);
 
         QCOMPARE(launchCount, launches);
         QCOMPARE(anyLaunch, launches);
