@@ -3,9 +3,6 @@
 #include "Controls.h"
 #include "frmMain.h"
 
-#include <map>
-#include <vector>
-
 namespace app {
 namespace {
 
@@ -45,34 +42,6 @@ constexpr AccessibleText table[] = {
 };
 // clang-format on
 
-// Qt moves a group's Tab stop to whichever option button last had the
-// focus, so Tab could land on the unselected one; the stop belongs to the
-// selected button whoever changed the selection, the user or the code.
-void followSelection(const std::vector<OptionButton*>& group)
-{
-    for (auto* option : group) {
-        const Qt::FocusPolicy policy = option->focusPolicy();
-        option->setFocusPolicy(option->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
-                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
-    }
-}
-
-void keepTabStopOnSelection(frmMain& window)
-{
-    std::map<QWidget*, std::vector<OptionButton*>> groups;
-    for (auto* option : window.findChildren<OptionButton*>())
-        groups[option->parentWidget()].push_back(option);
-    for (const auto& entry : groups) {
-        const std::vector<OptionButton*>& group = entry.second;
-        for (auto* option : group)
-            QObject::connect(option, &QAbstractButton::toggled, option, [group](bool checked) {
-                if (checked)
-                    followSelection(group);
-            });
-        followSelection(group);
-    }
-}
-
 } // namespace
 
 std::span<const AccessibleText> accessibleTexts() { return table; }
@@ -91,7 +60,6 @@ void makeAccessible(frmMain& window)
             if (auto* label = dynamic_cast<Label*>(window.find(QString::fromLatin1(row.label))))
                 label->setBuddy(control);
     }
-    keepTabStopOnSelection(window);
 }
 
 } // namespace app

@@ -21,8 +21,7 @@ std::span<const AccessibleText> accessibleTexts();
 
 // Applies the table to a built window: names, descriptions, and each label
 // made the buddy of the control it names, which screen readers report as the
-// control's label. Also keeps the Tab key's stop in each group of option
-// buttons on the selected one.
+// control's label.
 void makeAccessible(frmMain& window);
 
 } // namespace app

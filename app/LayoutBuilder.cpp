@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace app {
@@ -135,6 +136,34 @@ void stack(const std::vector<const layout::Control*>& rows, const BuiltLayout& b
                 built.controls.value(QString::fromLatin1((*it)->name))->raise();
 }
 
+// Qt moves a group's Tab stop to whichever option button last had the
+// focus, so Tab could land on the unselected one; the stop belongs to the
+// selected button whoever changed the selection, the user or the code.
+void followSelection(const std::vector<OptionButton*>& group)
+{
+    for (auto* option : group) {
+        const Qt::FocusPolicy policy = option->focusPolicy();
+        option->setFocusPolicy(option->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
+void keepTabStopOnSelection(QWidget& window)
+{
+    std::map<QWidget*, std::vector<OptionButton*>> groups;
+    for (auto* option : window.findChildren<OptionButton*>())
+        groups[option->parentWidget()].push_back(option);
+    for (const auto& entry : groups) {
+        const std::vector<OptionButton*>& group = entry.second;
+        for (auto* option : group)
+            QObject::connect(option, &QAbstractButton::toggled, option, [group](bool checked) {
+                if (checked)
+                    followSelection(group);
+            });
+        followSelection(group);
+    }
+}
+
 } // namespace
 
 BuiltLayout buildLayout(QWidget& window)
@@ -167,6 +196,7 @@ BuiltLayout buildLayout(QWidget& window)
     for (std::size_t i = 1; i < tabbed.size(); ++i)
         QWidget::setTabOrder(built.controls.value(QString::fromLatin1(tabbed[i - 1]->name)),
             built.controls.value(QString::fromLatin1(tabbed[i]->name)));
+    keepTabStopOnSelection(window);
 
     for (const auto& spec : layout::timers()) {
         auto* timer = new Timer(built.controls.value(QString::fromLatin1(spec.container)));

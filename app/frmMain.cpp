@@ -11,8 +11,9 @@
 #include "clicker/Presets.h"
 #include "frmWorking.h"
 #include "shutdown/ShutdownTimer.h"
+#include "ui/AboutLink.h"
 #include "ui/CornerIcon.h"
-#include "ui/OpenURL.h"
+#include "ui/HoverBand.h"
 #include "ui/PageSlider.h"
 
 #include <QCloseEvent>
@@ -77,12 +78,20 @@ void frmMain::setWindowStateValue(int state)
 
 int frmMain::windowStateValue() const { return isMinimized() ? 1 : 0; }
 
+template <std::size_t N>
+std::array<QWidget*, N> frmMain::byName(std::span<const char* const, N> names) const
+{
+    std::array<QWidget*, N> widgets {};
+    for (std::size_t i = 0; i < N; ++i)
+        widgets[i] = find(QString::fromLatin1(names[i]));
+    return widgets;
+}
+
 void frmMain::createSubsystems()
 {
     auto& c = *this;
     auto text = [&c](const char* name) -> TextBox& { return c.control<TextBox>(name); };
     auto combo = [&c](const char* name) -> ComboBox& { return c.control<ComboBox>(name); };
-    auto widget = [&c](const char* name) { return c.find(QString::fromLatin1(name)); };
     auto image = [&c](const char* name) { return &c.control<Image>(name); };
     auto picture = [&c](const char* name) -> PictureBox& { return c.control<PictureBox>(name); };
     auto setState = [this](int state) { setWindowStateValue(state); };
@@ -92,11 +101,7 @@ void frmMain::createSubsystems()
             timer(QStringLiteral("tmrMain")), text("Text1"), text("Text2"), text("Text3"),
             text("Text4"), text("Text5"), combo("Combo1"), combo("Combo2"),
             control<OptionButton>(QStringLiteral("Option2")),
-            {widget("Combo3"), widget("Text1"), widget("Text2"), widget("Text3"), widget("Option1"),
-                widget("Option2"), widget("Text4"), widget("Text5"), widget("Combo1"),
-                widget("Combo2"), widget("Label5"), widget("Label4"), widget("Label19"),
-                widget("Label20"), widget("Label10"), widget("Label7"), widget("Label14"),
-                widget("Label11")}},
+            byName<clicker::LockedSettingCount>(clicker::lockedSettings())},
         clicker::ClickRun::Window {
             setState, [this] { working().show(); }, [this] { working().hide(); }});
     hotkey_
@@ -109,8 +114,7 @@ void frmMain::createSubsystems()
             control<CommandButton>(QStringLiteral("cmdStartShtdwnTimer")),
             timer(QStringLiteral("Timer2")), text("Text6"), text("Text7"), combo("Combo4"),
             control<CheckBox>(QStringLiteral("Check1")), control<Label>(QStringLiteral("Label21")),
-            {widget("Combo4"), widget("Check1"), widget("Label24"), widget("Text6"),
-                widget("Label23"), widget("Text7"), widget("Label22")}},
+            byName<shutdown::LockedInputCount>(shutdown::lockedInputs())},
         shutdown::ShutdownTimer::Window {setState});
     const std::array<Image*, 3> rows {image("imgIC(0)"), image("imgIC(1)"), image("imgIC(2)")};
     pages_ = std::make_unique<ui::PageSlider>(ui::PageSlider::Controls {

@@ -6,8 +6,10 @@
 #include <QHash>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <span>
 
 namespace clicker {
 class ClickRun;
@@ -74,7 +76,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void buildControls();
+    // The controls that a table of names lists, in its order.
+    template <std::size_t N>
+    std::array<QWidget*, N> byName(std::span<const char* const, N> names) const;
     void createSubsystems();
     void wireEvents();
     void Form_Load();

@@ -86,6 +86,14 @@ void ClickRun::stopClicking()
     setLocked(false);
 }
 
+std::span<const char* const, LockedSettingCount> lockedSettings()
+{
+    static constexpr const char* names[LockedSettingCount] = {"Combo3", "Text1", "Text2", "Text3",
+        "Option1", "Option2", "Text4", "Text5", "Combo1", "Combo2", "Label5", "Label4", "Label19",
+        "Label20", "Label10", "Label7", "Label14", "Label11"};
+    return names;
+}
+
 void ClickRun::setLocked(bool locked)
 {
     for (QWidget* setting : c_.locked)

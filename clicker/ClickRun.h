@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 
 class QWidget;
 
@@ -26,6 +27,10 @@ namespace clicker {
 std::optional<std::int16_t> clickInterval(
     const QString& minutes, const QString& seconds, const QString& tenths);
 
+// The settings a run locks, by name, in the order start and stop treat them.
+inline constexpr std::size_t LockedSettingCount = 18;
+std::span<const char* const, LockedSettingCount> lockedSettings();
+
 class ClickRun {
 public:
     struct Controls {
@@ -39,8 +44,8 @@ public:
         app::ComboBox& Combo1;
         app::ComboBox& Combo2;
         app::OptionButton& Option2;
-        // The settings locked during a run, in the order they are treated.
-        std::array<QWidget*, 18> locked;
+        // The controls of lockedSettings(), in its order.
+        std::array<QWidget*, LockedSettingCount> locked;
     };
     struct Window {
         std::function<void(int)> setWindowState; // 0 normal, 1 minimized

@@ -1,7 +1,7 @@
 #include "Presets.h"
 
 #include "app/Controls.h"
-#include "common/Numbers.h"
+#include "common/FieldCheck.h"
 
 namespace clicker {
 namespace {
@@ -19,11 +19,6 @@ constexpr Preset presetTable[] = {
 
 std::span<const Preset> presets() { return presetTable; }
 
-void validateNumeric(const app::TextBox& field, bool& cancel)
-{
-    cancel = !common::isNumeric(field.text().toStdString());
-}
-
 void Presets::Combo3_Click()
 {
     for (const auto& preset : presetTable) {
@@ -35,6 +30,12 @@ void Presets::Combo3_Click()
         return;
     }
 }
+
+void Presets::Text1_Validate(bool& cancel) { common::validateNumeric(c_.Text1.text(), cancel); }
+void Presets::Text2_Validate(bool& cancel) { common::validateNumeric(c_.Text2.text(), cancel); }
+void Presets::Text3_Validate(bool& cancel) { common::validateNumeric(c_.Text3.text(), cancel); }
+void Presets::Text4_Validate(bool& cancel) { common::validateNumeric(c_.Text4.text(), cancel); }
+void Presets::Text5_Validate(bool& cancel) { common::validateNumeric(c_.Text5.text(), cancel); }
 
 void Presets::Text4_Change() { c_.Option2.setChecked(true); }
 

@@ -21,9 +21,6 @@ struct Preset {
 
 std::span<const Preset> presets();
 
-// The field check every numeric field makes before the focus leaves it.
-void validateNumeric(const app::TextBox& field, bool& cancel);
-
 class Presets {
 public:
     struct Controls {
@@ -42,11 +39,11 @@ public:
     }
 
     void Combo3_Click();
-    void Text1_Validate(bool& cancel) { validateNumeric(c_.Text1, cancel); }
-    void Text2_Validate(bool& cancel) { validateNumeric(c_.Text2, cancel); }
-    void Text3_Validate(bool& cancel) { validateNumeric(c_.Text3, cancel); }
-    void Text4_Validate(bool& cancel) { validateNumeric(c_.Text4, cancel); }
-    void Text5_Validate(bool& cancel) { validateNumeric(c_.Text5, cancel); }
+    void Text1_Validate(bool& cancel);
+    void Text2_Validate(bool& cancel);
+    void Text3_Validate(bool& cancel);
+    void Text4_Validate(bool& cancel);
+    void Text5_Validate(bool& cancel);
     void Text4_Change();
     void Text5_Change();
 

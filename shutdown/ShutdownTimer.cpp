@@ -1,7 +1,7 @@
 #include "ShutdownTimer.h"
 
 #include "app/Controls.h"
-#include "clicker/Presets.h"
+#include "common/FieldCheck.h"
 #include "common/Numbers.h"
 #include "platform/Platform.h"
 
@@ -101,6 +101,13 @@ void ShutdownTimer::stopShutdownTimer()
     setLocked(false);
 }
 
+std::span<const char* const, LockedInputCount> lockedInputs()
+{
+    static constexpr const char* names[LockedInputCount]
+        = {"Combo4", "Check1", "Label24", "Text6", "Label23", "Text7", "Label22"};
+    return names;
+}
+
 void ShutdownTimer::setLocked(bool locked)
 {
     for (QWidget* input : c_.locked)
@@ -133,8 +140,14 @@ void ShutdownTimer::Timer2_Timer()
     }
 }
 
-void ShutdownTimer::Text6_Validate(bool& cancel) { clicker::validateNumeric(c_.Text6, cancel); }
+void ShutdownTimer::Text6_Validate(bool& cancel)
+{
+    common::validateNumeric(c_.Text6.text(), cancel);
+}
 
-void ShutdownTimer::Text7_Validate(bool& cancel) { clicker::validateNumeric(c_.Text7, cancel); }
+void ShutdownTimer::Text7_Validate(bool& cancel)
+{
+    common::validateNumeric(c_.Text7.text(), cancel);
+}
 
 } // namespace shutdown

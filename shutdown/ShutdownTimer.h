@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 
 class QWidget;
 
@@ -31,6 +32,10 @@ QString countdownSentence(const QString& action, std::int16_t remaining);
 // The command line that carries out an action, or "" for an unknown one.
 QString commandLineFor(const QString& action);
 
+// The inputs a countdown locks, by name, in the order start and stop treat them.
+inline constexpr std::size_t LockedInputCount = 7;
+std::span<const char* const, LockedInputCount> lockedInputs();
+
 class ShutdownTimer {
 public:
     struct Controls {
@@ -41,8 +46,8 @@ public:
         app::ComboBox& Combo4;
         app::CheckBox& Check1;
         app::Label& Label21;
-        // The inputs locked while a countdown runs, in the order they are treated.
-        std::array<QWidget*, 7> locked;
+        // The controls of lockedInputs(), in its order.
+        std::array<QWidget*, LockedInputCount> locked;
     };
     struct Window {
         std::function<void(int)> setWindowState; // 0 normal, 1 minimized

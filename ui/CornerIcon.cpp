@@ -44,17 +44,4 @@ void CornerIcon::tick(std::int16_t& step, app::Timer& timer, const app::PictureB
     }
 }
 
-void HoverBand::imgIC_MouseMove(std::int16_t index)
-{
-    if (index < 0 || index > 2)
-        return;
-    if (c_.Shape3.isHidden())
-        c_.Shape3.show();
-    const int top = c_.imgIC[static_cast<std::size_t>(index)]->Top();
-    if (c_.Shape3.Top() != top)
-        c_.Shape3.setTop(top);
-}
-
-void HoverBand::hide() { c_.Shape3.hide(); }
-
 } // namespace ui

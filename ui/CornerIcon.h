@@ -1,16 +1,13 @@
-// Decorations of the left column: the corner icon that shrinks away and grows
-// back as the chosen page's icon, and the band that follows the pointer over
-// the tab rows.
+// The corner icon of the left column: it shrinks away and grows back as the
+// chosen page's icon.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 
 namespace app {
 class Image;
 class PictureBox;
-class Shape;
 class Timer;
 } // namespace app
 
@@ -53,29 +50,6 @@ public:
 
 private:
     void tick(std::int16_t& step, app::Timer& timer, const app::PictureBox& source);
-
-    Controls c_;
-};
-
-class HoverBand {
-public:
-    struct Controls {
-        app::Shape& Shape3;
-        std::array<app::Image*, 3> imgIC;
-    };
-
-    explicit HoverBand(Controls controls)
-        : c_(controls)
-    {
-    }
-
-    void imgIC_MouseMove(std::int16_t index);
-    void Form_MouseMove() { hide(); }
-    void I_MouseMove() { hide(); }
-    void Image1_MouseMove() { hide(); }
-
-private:
-    void hide();
 
     Controls c_;
 };

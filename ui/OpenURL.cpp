@@ -15,18 +15,3 @@ void openWebPage()
 }
 
 } // namespace OpenURL
-
-namespace ui {
-
-void AboutLink::Label25_Click()
-{
-    // Minimized first, so the browser comes up in front of nothing of ours.
-    // Whatever fails ends the click quietly.
-    try {
-        setWindowState_(1);
-        OpenURL::openWebPage();
-    } catch (...) {
-    }
-}
-
-} // namespace ui

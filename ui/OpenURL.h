@@ -1,8 +1,5 @@
-// The About page's link: minimize the window, then ask the system to open
-// the web page with its default handler.
+// Opens the maker's web page with the system's default handler.
 #pragma once
-
-#include <functional>
 
 namespace OpenURL {
 
@@ -13,19 +10,3 @@ inline constexpr const char* WebPageAddress = "http://www.example.com/";
 void openWebPage();
 
 } // namespace OpenURL
-
-namespace ui {
-
-class AboutLink {
-public:
-    explicit AboutLink(std::function<void(int)> setWindowState)
-        : setWindowState_(std::move(setWindowState))
-    {
-    }
-    void Label25_Click();
-
-private:
-    std::function<void(int)> setWindowState_;
-};
-
-} // namespace ui

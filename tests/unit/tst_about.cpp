@@ -2,6 +2,7 @@
 // asked to open the web page, and nothing of the answer is looked at.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "TestSupport.h"
+#include "ui/AboutLink.h"
 #include "ui/OpenURL.h"
 #include "ui/PageSlider.h"
 

@@ -3,6 +3,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "TestSupport.h"
 #include "ui/CornerIcon.h"
+#include "ui/HoverBand.h"
 #include "ui/PageSlider.h"
 
 #include <QTest>

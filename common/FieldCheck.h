@@ -1,0 +1,11 @@
+// The check every numeric field of both pages makes before the focus leaves
+// it: the move is refused while the text is not a number.
+#pragma once
+
+class QString;
+
+namespace common {
+
+void validateNumeric(const QString& text, bool& cancel);
+
+} // namespace common

@@ -1,0 +1,39 @@
+// The band that follows the pointer over the tab rows of the left column, and
+// hides when the pointer moves over the background, the corner icon or the
+// About page's picture.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace app {
+class Image;
+class Shape;
+} // namespace app
+
+namespace ui {
+
+class HoverBand {
+public:
+    struct Controls {
+        app::Shape& Shape3;
+        std::array<app::Image*, 3> imgIC;
+    };
+
+    explicit HoverBand(Controls controls)
+        : c_(controls)
+    {
+    }
+
+    void imgIC_MouseMove(std::int16_t index);
+    void Form_MouseMove() { hide(); }
+    void I_MouseMove() { hide(); }
+    void Image1_MouseMove() { hide(); }
+
+private:
+    void hide();
+
+    Controls c_;
+};
+
+} // namespace ui
