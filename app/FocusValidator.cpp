@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,8 +13,8 @@ FocusValidator::FocusValidator(QWidget& window)
     : QObject(&window)
     , window_(window)
 {
-    // Mouse presses are seen where they enter the window, before Qt hands the
-    // focus to the control under the pointer.
+    // Mouse presses and the wheel are seen where they enter the window,
+    // before Qt hands the focus to the control under the pointer.
     qApp->installEventFilter(this);
 }
 
@@ -30,15 +31,33 @@ bool FocusValidator::refuseFocusMove()
     return cancel;
 }
 
-bool FocusValidator::mousePressTakesFocus(QEvent* event) const
+bool FocusValidator::releaseFocus(QWidget& area)
 {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint position = mouse->position().toPoint();
-    QWidget* target = window_.childAt(position);
+    QWidget* focused = window_.focusWidget();
+    if (focused == nullptr || !area.isAncestorOf(focused))
+        return true;
+    if (refuseFocusMove())
+        return false;
+    // To the next control in the Tab order that is on show outside the area
+    // (in the main window, the tab column the switch was asked from).
+    for (QWidget* w = focused->nextInFocusChain(); w != focused; w = w->nextInFocusChain()) {
+        if (w != &area && !area.isAncestorOf(w) && w->isVisible() && w->isEnabled()
+            && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            w->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    focused->clearFocus();
+    return true;
+}
+
+bool FocusValidator::takesFocus(const QPoint& position, Qt::FocusPolicy how) const
+{
     // The first enabled widget from the one under the pointer outwards that
-    // takes the focus on a click is the one Qt would give it to.
-    for (QWidget* w = target; w != nullptr && w != &window_; w = w->parentWidget()) {
-        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+    // takes the focus this way is the one Qt would give it to.
+    for (QWidget* w = window_.childAt(position); w != nullptr && w != &window_;
+         w = w->parentWidget()) {
+        if (w->isEnabled() && (w->focusPolicy() & how) == how) {
             QWidget* focused = window_.focusWidget();
             return w != focused && !(focused && focused->isAncestorOf(w));
         }
@@ -49,20 +68,25 @@ bool FocusValidator::mousePressTakesFocus(QEvent* event) const
 bool FocusValidator::eventFilter(QObject* watched, QEvent* event)
 {
     // Every event of the program passes here, timer ticks included: leave
-    // at once unless it is a button or key press or release.
+    // at once unless it is a button, wheel or key event.
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
-        && type != QEvent::MouseButtonRelease && type != QEvent::KeyPress)
+        && type != QEvent::MouseButtonRelease && type != QEvent::KeyPress && type != QEvent::Wheel)
         return false;
     if (watched == window_.windowHandle()) {
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
-            if (mousePressTakesFocus(event) && refuseFocusMove()) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (takesFocus(at, Qt::ClickFocus) && refuseFocusMove()) {
                 swallowUntilRelease_ = true;
                 return true;
             }
         } else if (type == QEvent::MouseButtonRelease && swallowUntilRelease_) {
             swallowUntilRelease_ = false;
             return true;
+        } else if (type == QEvent::Wheel) {
+            // A list under the pointer without the focus stays as it is.
+            return takesFocus(
+                static_cast<QWheelEvent*>(event)->position().toPoint(), Qt::WheelFocus);
         }
         return false;
     }

@@ -1,7 +1,9 @@
 // Checks a field before the focus leaves it. When the check refuses, the
-// focus stays in the field and the control that was clicked to take it does
-// not act. Only real focus moves are checked: Tab and Shift+Tab, and a mouse
-// press on a control that takes the focus.
+// focus stays in the field and whatever was done to take it has no effect.
+// Every way the focus can leave passes here: Tab and Shift+Tab, a mouse press
+// on a control that takes the focus, and a page switch that would hide the
+// field. The mouse wheel never moves the focus: it turns only the control
+// that has it.
 #pragma once
 
 #include <QObject>
@@ -9,6 +11,7 @@
 #include <functional>
 #include <map>
 
+class QPoint;
 class QWidget;
 
 namespace app {
@@ -21,12 +24,18 @@ public:
     explicit FocusValidator(QWidget& window);
     void add(QWidget& field, Check check);
 
+    // Asked before `area` is hidden. When the focus is inside it, that is a
+    // focus move: false when the check refuses it; otherwise the focus
+    // leaves the area at once, so that nothing typed meanwhile escapes the
+    // check.
+    bool releaseFocus(QWidget& area);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool refuseFocusMove();
-    bool mousePressTakesFocus(QEvent* event) const;
+    bool takesFocus(const QPoint& position, Qt::FocusPolicy how) const;
 
     QWidget& window_;
     std::map<QWidget*, Check> checks_;

@@ -167,6 +167,8 @@ void frmMain::wireEvents()
     validator_->add(*text("Text7"), [s](bool& cancel) { s->Text7_Validate(cancel); });
 
     auto* pages = pages_.get();
+    // Leaving a page hides the field that may hold the focus: a focus move.
+    pages->setLeaveCheck([v = validator_](PictureBox& page) { return v->releaseFocus(page); });
     connect(label("Label1"), &Label::clicked, this, [pages] { pages->Label1_Click(); });
     connect(label("Label2"), &Label::clicked, this, [pages] { pages->Label2_Click(); });
     connect(label("Label3"), &Label::clicked, this, [pages] { pages->Label3_Click(); });

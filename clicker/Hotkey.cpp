@@ -7,11 +7,13 @@
 
 namespace Hotkey {
 
-bool isHotKeyPressed()
+KeyRead readHotKey()
 {
+    using platform::KEY_DOWN, platform::KEY_PRESSED_SINCE_LAST_QUERY;
     const std::uint16_t state = platform::current().asyncKeyState(platform::VK_F9);
-    return state == platform::KEY_DOWN
-        || state == (platform::KEY_DOWN | platform::KEY_PRESSED_SINCE_LAST_QUERY);
+    if ((state & ~(KEY_DOWN | KEY_PRESSED_SINCE_LAST_QUERY)) != 0)
+        return {};
+    return {(state & KEY_DOWN) != 0, (state & KEY_PRESSED_SINCE_LAST_QUERY) != 0};
 }
 
 } // namespace Hotkey
@@ -20,10 +22,15 @@ namespace clicker {
 
 void HotkeyPoll::tmrHotkey_Timer()
 {
-    if (!Hotkey::isHotKeyPressed())
+    const Hotkey::KeyRead key = Hotkey::readHotKey();
+    // A press is F9 going down after a poll that found it up, whether it is
+    // still down or was already released again. A held key, auto-repeat
+    // included, stays down and toggles nothing more.
+    const bool press = !wasDown_ && (key.down || key.pressed);
+    wasDown_ = key.down;
+    if (!press)
         return;
     cmdStart_.press();
-    // The only damping: a key held longer toggles again at a later poll.
     platform::current().sleep(100);
 }
 

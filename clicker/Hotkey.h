@@ -1,5 +1,5 @@
 // F9 starts and stops a run from any application. The key is polled, never
-// registered, and every poll that finds it down toggles the run.
+// registered, and each press toggles the run once, however long it is held.
 #pragma once
 
 namespace app {
@@ -8,8 +8,15 @@ class CommandButton;
 
 namespace Hotkey {
 
-// True when F9 reads exactly "down" or "down and pressed since the last query".
-bool isHotKeyPressed();
+// F9 as one query of its global state finds it.
+struct KeyRead {
+    bool down = false; // down at the moment of the query
+    bool pressed = false; // went down since the previous query, maybe up again
+};
+
+// Queries F9. Only "down", "pressed since the last query" and the two together
+// are read; a state with any other bit set reads as up.
+KeyRead readHotKey();
 
 } // namespace Hotkey
 
@@ -25,6 +32,7 @@ public:
 
 private:
     app::CommandButton& cmdStart_;
+    bool wasDown_ = false; // F9 at the previous poll
 };
 
 } // namespace clicker

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxtst-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxtst-dev libxi-dev
   # run: a free face with Tahoma's name and metrics
   fonts-wine
   # tests: a display of their own, a window manager, X tools, screenshots, style check

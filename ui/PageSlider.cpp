@@ -44,6 +44,8 @@ void PageSlider::tabClick(int tab)
     // would be chosen as its own successor and hidden at the end.
     if (isSliding || c_.Timer1.enabled() || selectedPage == t.page)
         return;
+    if (mayLeave_ && !mayLeave_(*c_.hitPict[static_cast<std::size_t>(currentPage)]))
+        return;
     selectedPage = t.page;
     c_.Shape4.setTop(c_.imgIC[static_cast<std::size_t>(t.row)]->Top());
     c_.iconTimers[static_cast<std::size_t>(t.iconTimer)]->setEnabled(true);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 namespace app {
@@ -42,6 +43,13 @@ public:
     void imgIC_Click(std::int16_t index);
     void Timer1_Timer();
 
+    // Asked before a switch away from the page on show, whatever asks for
+    // the switch; false refuses it.
+    void setLeaveCheck(std::function<bool(app::PictureBox& page)> mayLeave)
+    {
+        mayLeave_ = std::move(mayLeave);
+    }
+
     std::int16_t selectedPage = 0;
     std::int16_t currentPage = 0;
     bool isSliding = false;
@@ -51,6 +59,7 @@ private:
     void tabClick(int tab);
 
     Controls c_;
+    std::function<bool(app::PictureBox&)> mayLeave_;
 };
 
 } // namespace ui

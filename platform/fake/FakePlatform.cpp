@@ -31,6 +31,8 @@ std::uint16_t FakePlatform::asyncKeyState(int virtualKey)
     if (!queue.empty()) {
         state = queue.front();
         queue.pop_front();
+    } else {
+        state = stateFromPresses(virtualKey);
     }
     log_.push_back(
         "GetAsyncKeyState " + hex(static_cast<unsigned>(virtualKey), 2) + " = " + hex(state, 4));
@@ -49,9 +51,36 @@ bool FakePlatform::setWindowPos(NativeWindow window, std::intptr_t insertAfter, 
     return !failing(Call::SetWindowPos);
 }
 
+std::uint16_t FakePlatform::stateFromPresses(int virtualKey)
+{
+    const auto last = lastQuery_.try_emplace(virtualKey, -1).first;
+    bool down = false, pressed = false;
+    for (const Press& p : presses_[virtualKey]) {
+        const std::int64_t up = p.at + p.hold;
+        down = down || (p.at <= now_ && now_ < up);
+        // The first press or repeat after the previous query, if any.
+        std::int64_t next = p.at;
+        if (next <= last->second) {
+            const std::int64_t repeats = last->second - p.at - RepeatDelayMs;
+            next = p.at + RepeatDelayMs
+                + (repeats < 0 ? 0 : (repeats / RepeatEveryMs + 1) * RepeatEveryMs);
+        }
+        pressed = pressed || (next <= now_ && (next == p.at || next < up));
+    }
+    last->second = now_;
+    return static_cast<std::uint16_t>(
+        (down ? KEY_DOWN : 0) | (pressed ? KEY_PRESSED_SINCE_LAST_QUERY : 0));
+}
+
+void FakePlatform::pressKey(int virtualKey, std::int64_t atMs, std::int64_t holdMs)
+{
+    presses_[virtualKey].push_back({atMs, holdMs});
+}
+
 void FakePlatform::sleep(std::uint32_t milliseconds)
 {
     log_.push_back("Sleep " + std::to_string(milliseconds));
+    now_ += milliseconds;
     if (failing(Call::Sleep))
         throw CallFailed("Sleep");
 }

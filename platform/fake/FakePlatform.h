@@ -1,5 +1,6 @@
 // Recording backend for tests: every call is logged in order as one readable
-// line, key states come from a script, and any call can be made to fail.
+// line, key states come from a script or from key presses on a clock of its
+// own, and any call can be made to fail.
 #pragma once
 
 #include "platform/Platform.h"
@@ -34,8 +35,20 @@ public:
     bool launch(const std::string& commandLine, int showState) override;
 
     // The states the next queries of a key return, in order; once they are
-    // used up the key reads 0 (up).
+    // used up the key is read from its presses (up when it has none).
     void scriptKey(int virtualKey, std::initializer_list<std::uint16_t> states);
+    // A press of a key on the fake clock: down at `atMs`, up `holdMs` later
+    // (0 for a tap that is over at once). Held past the repeat delay, the key
+    // repeats its press as a keyboard does, and each repeat is a press to
+    // the next query.
+    void pressKey(int virtualKey, std::int64_t atMs, std::int64_t holdMs);
+    static constexpr std::int64_t RepeatDelayMs = 500;
+    static constexpr std::int64_t RepeatEveryMs = 33;
+
+    // The fake clock in milliseconds: it starts at 0, and only sleep() and
+    // advance() move it.
+    std::int64_t now() const { return now_; }
+    void advance(std::int64_t milliseconds) { now_ += milliseconds; }
     void setFailing(Call call, bool failing = true);
     // The call throws CallFailed after it is logged, as a call can fail in
     // ways other than the result it reports.
@@ -48,11 +61,19 @@ public:
     int count(const std::string& prefix) const;
 
 private:
+    struct Press {
+        std::int64_t at;
+        std::int64_t hold;
+    };
     bool failing(Call call) const { return failing_.count(call) != 0; }
     void throwIfAsked(Call call, const char* name) const;
+    std::uint16_t stateFromPresses(int virtualKey);
 
     std::vector<std::string> log_;
     std::map<int, std::deque<std::uint16_t>> keys_;
+    std::map<int, std::vector<Press>> presses_;
+    std::map<int, std::int64_t> lastQuery_;
+    std::int64_t now_ = 0;
     std::set<Call> failing_;
     std::set<Call> throwing_;
 };

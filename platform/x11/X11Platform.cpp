@@ -1,11 +1,13 @@
-// X11 backend: XTest for injected buttons, XQueryKeymap for the global key
-// state, EWMH for the topmost band, and detached programs for the system
-// actions and the web page, found through PATH and started without a shell.
+// X11 backend: XTest for injected buttons, XInput 2 raw key events for the
+// global key state (XQueryKeymap where the server lacks them), EWMH for the
+// topmost band, and detached programs for the system actions and the web
+// page, found through PATH and started without a shell.
 #include "platform/Platform.h"
 #include "platform/posix/Spawn.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -14,7 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <map>
 #include <optional>
+#include <set>
 #include <unistd.h>
 #include <vector>
 
@@ -46,6 +50,100 @@ std::optional<KeySym> keySymFor(int virtualKey)
     return std::nullopt;
 }
 
+// Whether the server's keymap has the key down: one round trip.
+bool keymapHolds(Display* display, KeyCode code)
+{
+    std::array<char, 32> keys {};
+    XQueryKeymap(display, keys.data());
+    return (static_cast<unsigned char>(keys[code / 8]) & (1u << (code % 8))) != 0;
+}
+
+// Follows keys through XInput 2 raw key events, selected on the root window
+// and read from this connection at each query: a query costs no round trip,
+// and a press that begins and ends between two queries is still seen. Raw
+// events come from the devices, so the server's auto-repeat makes none; a
+// press from a device that already holds the key would be a repeat, and is
+// not counted either. Only keys that have been asked for are followed.
+class RawKeys {
+public:
+    // False unless the server has XInput 2.1, from which on raw events come
+    // whatever grab another client holds.
+    bool start(Display* display)
+    {
+        int event = 0, error = 0, major = 2, minor = 2;
+        if (XQueryExtension(display, "XInputExtension", &opcode_, &event, &error) == 0
+            || XIQueryVersion(display, &major, &minor) != Success || major < 2
+            || (major == 2 && minor < 1))
+            return false;
+        std::array<unsigned char, XIMaskLen(XI_RawKeyRelease)> bits {};
+        XISetMask(bits.data(), XI_RawKeyPress);
+        XISetMask(bits.data(), XI_RawKeyRelease);
+        XIEventMask mask {XIAllMasterDevices, static_cast<int>(bits.size()), bits.data()};
+        XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+        XFlush(display);
+        return true;
+    }
+
+    // GetAsyncKeyState's bits for the key; the pressed bit is cleared by the query.
+    std::uint16_t query(Display* display, KeyCode code)
+    {
+        readPending(display);
+        auto key = keys_.find(code);
+        if (key == keys_.end()) {
+            // The first query takes the key's state from the server once.
+            Key held;
+            if (keymapHolds(display, code))
+                held.heldBy.insert(unknownDevice);
+            key = keys_.emplace(code, held).first;
+        }
+        const std::uint16_t state
+            = static_cast<std::uint16_t>((key->second.heldBy.empty() ? 0 : KEY_DOWN)
+                | (key->second.pressed ? KEY_PRESSED_SINCE_LAST_QUERY : 0));
+        key->second.pressed = false;
+        return state;
+    }
+
+private:
+    struct Key {
+        std::set<int> heldBy; // the devices holding it down
+        bool pressed = false;
+    };
+    static constexpr int unknownDevice = -1; // held before it was followed
+
+    // Takes every event that has arrived, without waiting for more.
+    void readPending(Display* display)
+    {
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            XGenericEventCookie& cookie = event.xcookie;
+            if (cookie.type != GenericEvent || cookie.extension != opcode_
+                || XGetEventData(display, &cookie) == 0)
+                continue;
+            const auto& raw = *static_cast<const XIRawEvent*>(cookie.data);
+            const auto key = keys_.find(static_cast<KeyCode>(raw.detail));
+            if (key != keys_.end())
+                apply(key->second, raw);
+            XFreeEventData(display, &cookie);
+        }
+    }
+
+    static void apply(Key& key, const XIRawEvent& raw)
+    {
+        if (raw.evtype == XI_RawKeyRelease) {
+            key.heldBy.erase(raw.sourceid);
+            key.heldBy.erase(unknownDevice);
+        } else if (raw.evtype == XI_RawKeyPress && (raw.flags & XIKeyRepeat) == 0) {
+            const bool wasUp = key.heldBy.empty();
+            key.heldBy.insert(raw.sourceid);
+            key.pressed = key.pressed || wasUp;
+        }
+    }
+
+    int opcode_ = 0;
+    std::map<KeyCode, Key> keys_;
+};
+
 // When the X server goes away, Xlib's default handler calls exit(). Qt's own
 // X11 backend usually sees the broken connection first and calls exit()
 // itself; our destructor's XCloseDisplay then fails too, and exit() would be
@@ -75,6 +173,11 @@ public:
         if (!hasXTest_)
             std::fputs(
                 "vantrel: the X display has no XTEST extension; clicks will do nothing\n", stderr);
+        hasRawKeys_ = rawKeys_.start(display_);
+        if (!hasRawKeys_)
+            std::fputs("vantrel: the X display has no XInput 2.1; F9 is read from the keymap at "
+                       "each poll, so a press shorter than a poll can be missed\n",
+                stderr);
     }
 
     ~X11Platform() override
@@ -108,10 +211,9 @@ public:
         const KeyCode code = XKeysymToKeycode(display_, *sym);
         if (code == 0)
             return 0;
-        std::array<char, 32> keys {};
-        XQueryKeymap(display_, keys.data());
-        const auto byte = static_cast<unsigned char>(keys[code / 8]);
-        return (byte & (1u << (code % 8))) != 0 ? KEY_DOWN : 0;
+        if (hasRawKeys_)
+            return rawKeys_.query(display_, code);
+        return keymapHolds(display_, code) ? KEY_DOWN : 0;
     }
 
     bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t, std::int32_t,
@@ -166,6 +268,8 @@ public:
 private:
     Display* display_ = nullptr;
     bool hasXTest_ = false;
+    RawKeys rawKeys_;
+    bool hasRawKeys_ = false;
 };
 
 } // namespace

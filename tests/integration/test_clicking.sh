@@ -36,8 +36,8 @@ done
 pointer_before=$(xdotool getmouselocation --shell | grep -E '^[XY]=')
 [ "$(window_state)" = Normal ] || fail "the main window does not start in its normal state"
 
-# Holds F9 for about one poll until the main window reaches the wanted state.
-# A hold that two polls see toggles twice, so each try is checked and retried.
+# Presses F9 until the main window reaches the wanted state; a try that the
+# window manager has not followed yet is checked again and retried.
 press_f9_until() {
   local wanted=$1 attempt
   for attempt in $(seq 10); do

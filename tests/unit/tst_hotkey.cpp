@@ -1,5 +1,6 @@
-// F9 polling against scripted key states: which states toggle the run, the
-// pause after a toggle, no edge detection, and no field check on the way.
+// F9 polling against scripted key states and timed presses: which states
+// toggle the run, one toggle per press however long it is held, the pause
+// after a toggle, and no field check on the way.
 #include "TestSupport.h"
 #include "clicker/ClickRun.h"
 #include "clicker/Hotkey.h"
@@ -20,7 +21,7 @@ private slots:
         QTest::newRow("down") << 0x8000 << true;
         QTest::newRow("down and pressed since") << 0x8001 << true;
         QTest::newRow("up") << 0x0000 << false;
-        QTest::newRow("pressed and released between polls") << 0x0001 << false;
+        QTest::newRow("pressed and released between polls") << 0x0001 << true;
         QTest::newRow("down with another bit") << 0x8002 << false;
         QTest::newRow("down with both low bits") << 0x8003 << false;
         QTest::newRow("high bits only") << 0xC000 << false;
@@ -44,16 +45,44 @@ private slots:
             toggles ? QStringLiteral("Stop") : QStringLiteral("Start"));
     }
 
-    void everyPollThatSeesTheKeyDownToggles()
+    // Presses of each length, each falling at another point between two
+    // polls: every press toggles exactly once, and the next press again.
+    void onePressOneToggle_data()
     {
+        QTest::addColumn<int>("hold");
+        QTest::newRow("tap between two polls") << 0;
+        for (const int ms : {30, 50, 80, 120, 150, 200, 300})
+            QTest::newRow(qPrintable(QStringLiteral("%1 ms").arg(ms))) << ms;
+        QTest::newRow("600 ms, repeating") << 600;
+        QTest::newRow("2 s, repeating") << 2000;
+    }
+
+    void onePressOneToggle()
+    {
+        QFETCH(int, hold);
         testing::Fixture f;
-        f.fake().scriptKey(platform::VK_F9, {0x8001, 0x8000, 0x8000, 0x0000, 0x0001, 0x8000});
-        const std::int16_t expected[] = {-1, 0, -1, -1, -1, 0};
-        for (const std::int16_t clicking : expected) {
-            f.form().hotkey().tmrHotkey_Timer();
-            QCOMPARE(f.form().clickRun().isClicking, clicking);
+        auto& fake = f.fake();
+        auto& run = f.form().clickRun();
+        int toggles = 0;
+        std::int64_t due = 0;
+        // Polls on the 100 ms grid until `until`; one that falls due during
+        // the pause after a toggle comes as soon as the pause ends.
+        auto pollUntil = [&](std::int64_t until) {
+            for (; due <= until; due += 100) {
+                if (fake.now() < due)
+                    fake.advance(due - fake.now());
+                const std::int16_t before = run.isClicking;
+                f.form().hotkey().tmrHotkey_Timer();
+                toggles += run.isClicking != before;
+            }
+        };
+        for (int press = 1; press <= 10; ++press) {
+            const std::int64_t at = due + 300 + press * 11;
+            fake.pressKey(platform::VK_F9, at, hold);
+            pollUntil(at + hold + 300);
+            QCOMPARE(toggles, press);
         }
-        QCOMPARE(f.fake().count("Sleep 100"), 4);
+        QCOMPARE(fake.count("Sleep 100"), 10);
     }
 
     void theButtonIsPressedBeforeThePause()

@@ -4,11 +4,14 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "TestSupport.h"
 #include "app/FocusValidator.h"
+#include "clicker/ClickRun.h"
+#include "ui/PageSlider.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -69,6 +72,16 @@ struct Bench {
         return field->hasFocus();
     }
 };
+
+// One wheel step over `target`, given to its window as the window system gives it.
+void wheelOver(QWidget& target)
+{
+    QWidget& window = *target.window();
+    const QPoint at = target.mapTo(&window, target.rect().center());
+    QWheelEvent wheel(at, window.mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window.windowHandle(), &wheel);
+}
 
 } // namespace
 
@@ -253,6 +266,71 @@ private slots:
         QVERIFY(field.hasFocus());
         QCOMPARE(start.text(), QStringLiteral("Start"));
         QVERIFY(!f.timer("tmrMain").enabled());
+    }
+
+    // In the real window a refused text keeps the focus whatever the user
+    // does, a page switch included; the same ways work once it is corrected.
+    void mainWindowKeepsARefusedField_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("pageOnceAccepted");
+        QTest::newRow("wheel over Combo1") << "wheel Combo1" << 2;
+        QTest::newRow("wheel over Combo3") << "wheel Combo3" << 2;
+        QTest::newRow("click on the System tab") << "click Label2" << 3;
+        QTest::newRow("click on the About row") << "click imgIC(2)" << 1;
+        // The entry every way of switching pages takes, keys included.
+        QTest::newRow("System tab in code") << "Label2_Click" << 3;
+        QTest::newRow("click on an option") << "click Option2" << 2;
+        QTest::newRow("click on a list") << "click Combo2" << 2;
+        QTest::newRow("click on a field") << "click Text1" << 2;
+    }
+
+    void mainWindowKeepsARefusedField()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, pageOnceAccepted);
+        testing::Fixture f;
+        auto& form = f.form();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto act = [&] {
+            QWidget* target = form.find(action.section(QLatin1Char(' '), 1));
+            if (action.startsWith(QLatin1String("wheel")))
+                wheelOver(*target);
+            else if (target != nullptr)
+                QTest::mouseClick(
+                    &form, Qt::LeftButton, {}, target->mapTo(&form, target->rect().center()));
+            else
+                form.pages().Label2_Click();
+        };
+        auto lists = [&] {
+            return f.c<app::ComboBox>("Combo1").text() + f.c<app::ComboBox>("Combo2").text()
+                + f.c<app::ComboBox>("Combo3").text();
+        };
+        const QString listsBefore = lists();
+        auto& field = f.c<app::TextBox>("Text2");
+        field.setFocus(Qt::OtherFocusReason);
+        field.setText(QStringLiteral("abc9"));
+        act();
+        QVERIFY(field.hasFocus());
+        QCOMPARE(form.pages().selectedPage, std::int16_t(2));
+        QCOMPARE(lists(), listsBefore);
+        QVERIFY(!f.c<app::OptionButton>("Option2").isChecked());
+        auto& start = f.c<app::CommandButton>("cmdStart");
+        QTest::mouseClick(&form, Qt::LeftButton, {}, start.mapTo(&form, start.rect().center()));
+        QCOMPARE(form.clickRun().isClicking, std::int16_t(0));
+
+        // Corrected: the same action moves the focus, a page switch at once
+        // rather than when the slide ends; the wheel never does, nor turns a
+        // list without the focus.
+        field.setText(QStringLiteral("9"));
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        act();
+        const bool wheel = action.startsWith(QLatin1String("wheel"));
+        QCOMPARE(field.hasFocus(), wheel);
+        QCOMPARE(form.pages().selectedPage, std::int16_t(pageOnceAccepted));
+        if (wheel)
+            QCOMPARE(lists(), listsBefore);
     }
 
     // A change event follows every change of the text, by the user or by

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# F9 pressed through XTest by a separate X client: held for 30, 150 and 600 ms
+# or tapped for 20 ms, each press toggles the real program's run exactly once,
+# as that client sees from the working indicator showing or hiding. Then on a
+# server without XInput 2 (a preloaded library stands for one): one line on
+# standard error, and a held F9 still toggles once.
+source "$(dirname "$0")/lib.sh"
+
+# Nothing here launches a program; the fake PATH makes sure of it.
+make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
+start_display --wm
+
+# Prints the holds whose press did not toggle exactly once.
+check_holds() {
+  "$TEST_TOOLS/xf9hold" "$@" >"$WORK/holds" || fail "xf9hold failed: $(cat "$WORK/holds")"
+  awk -v n=$# '$2 != 1 { print $1 " ms: " $2 " toggles" } END { if (NR != n) print "only " NR " presses" }' \
+    "$WORK/holds"
+}
+
+start_vantrel PATH="$WORK/bin"
+wait_for_window Vantrel >/dev/null
+wrong=$(check_holds 30 150 600 20)
+[ -z "$wrong" ] || fail "a press did not toggle exactly once: $wrong"
+kill "$VANTREL_PID"
+wait "$VANTREL_PID" 2>/dev/null || true
+
+start_vantrel PATH="$WORK/bin" LD_PRELOAD="$TEST_TOOLS/noxinput2.so" \
+  ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
+wait_for_window Vantrel >/dev/null
+wrong=$(check_holds 600)
+[ -z "$wrong" ] || fail "without XInput 2, a press did not toggle exactly once: $wrong"
+lines=$(grep -v '^QStandardPaths: ' "$WORK/vantrel.log" || true)
+[ "$(echo "$lines" | grep -c 'XInput 2')" = 1 ] && [ "$(echo "$lines" | wc -l)" = 1 ] ||
+  fail "expected one line about XInput 2 on standard error, got: $lines"
+[ ! -e "$WORK/launched" ] || fail "a program was launched: $(cat "$WORK/launched")"
+echo "ok: one toggle per press, with and without XInput 2"

@@ -1,0 +1,6 @@
+// Preloaded into the real program, it stands for an X server without
+// XInput 2: the version query is refused as such a server refuses it.
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+
+extern "C" Status XIQueryVersion(Display*, int*, int*) { return BadRequest; }
