@@ -219,11 +219,7 @@ std::span<const AccessibleText> accessibleTexts() { return table; }
 
 void installAccessibleRoles()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(controlFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(controlFactory); // a factory installed before is not added again
 }
 
 void makeAccessible(frmMain& window)
