@@ -22,7 +22,7 @@ on_bus() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
     org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q 'boolean true'
 }
-for _ in $(seq 200); do on_bus org.a11y.Bus && break; sleep 0.05; done
+for _ in $(seq 400); do on_bus org.a11y.Bus && break; sleep 0.05; done
 on_bus org.a11y.Bus || fail "the AT-SPI bus launcher did not start: $(cat "$WORK/atspi.log")"
 # Accessibility on, as a desktop with a screen reader has it; Qt reads it at
 # start-up (the launcher may already say so).
@@ -35,7 +35,7 @@ make_recorders "$WORK/bin" "$OPENED" xdg-open systemctl loginctl shutdown
 "$TEST_TOOLS/xclickwatch" --geometry 300x200+950+750 --timeout 240 --name target \
   >"$WORK/clicks" 2>"$WORK/xclickwatch.log" &
 PIDS+=($!)
-for _ in $(seq 100); do grep -q '^ready' "$WORK/clicks" 2>/dev/null && break; sleep 0.05; done
+for _ in $(seq 400); do grep -q '^ready' "$WORK/clicks" 2>/dev/null && break; sleep 0.05; done
 grep -q '^ready' "$WORK/clicks" || fail "xclickwatch did not start"
 
 start_vantrel PATH="$WORK/bin"
