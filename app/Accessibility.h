@@ -1,7 +1,10 @@
-// What assistive technology reads for the main window's controls. Fields,
+// What assistive technology reads for the windows and their controls. Fields,
 // lists, pages and tab rows have no caption of their own, so each takes a
 // name from the label beside it; buttons and boxes with a caption keep it,
-// so a caption that changes ("Start"/"Stop") is read as it changes.
+// so a caption that changes ("Start"/"Stop") is read as it changes. The tab
+// rows are page tabs and the About link a link, each with a press action
+// that clicks it; rectangles, picture stores and labels that repeat a tab
+// are left out of the tree.
 #pragma once
 
 #include <span>
@@ -18,6 +21,10 @@ struct AccessibleText {
 };
 
 std::span<const AccessibleText> accessibleTexts();
+
+// Gives the windows and controls their roles, actions and children; takes
+// effect for controls created afterwards, so it runs before the first window.
+void installAccessibleRoles();
 
 // Applies the table to a built window: names, descriptions, and each label
 // made the buddy of the control it names, which screen readers report as the

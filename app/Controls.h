@@ -93,6 +93,8 @@ public:
     // The font the caption is drawn in: the label's own, drawn a little
     // narrower when a stand-in face is too wide for a fixed-size label.
     QFont drawingFont() const;
+    // A click made by a key or an assistive tool: the event a pointer click raises.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -116,6 +118,8 @@ public:
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
     void setStretch(bool stretch);
+    // A click made by an assistive tool: the event a pointer click raises.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();

@@ -14,6 +14,7 @@
 #include "ui/AboutLink.h"
 #include "ui/CornerIcon.h"
 #include "ui/HoverBand.h"
+#include "ui/PageKeys.h"
 #include "ui/PageSlider.h"
 
 #include <QCloseEvent>
@@ -29,6 +30,7 @@ frmMain::frmMain()
             | Qt::WindowCloseButtonHint)
     , endProgram_([] { QCoreApplication::exit(0); })
 {
+    installAccessibleRoles();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(layout::Caption));
     setWindowIcon(QIcon(QString::fromLatin1(layout::IconResource)));
@@ -173,6 +175,7 @@ void frmMain::wireEvents()
     connect(label("Label2"), &Label::clicked, this, [pages] { pages->Label2_Click(); });
     connect(label("Label3"), &Label::clicked, this, [pages] { pages->Label3_Click(); });
     connect(tick("Timer1"), &QTimer::timeout, this, [pages] { pages->Timer1_Timer(); });
+    ui::addPageKeys(*this, {label("Label1"), label("Label2"), label("Label3")}, *pages);
     auto* band = hoverBand_.get();
     for (std::int16_t i = 0; i < 3; ++i) {
         auto* row = image(QStringLiteral("imgIC(%1)").arg(i));

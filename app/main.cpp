@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    // Ties the window to its menu entry (X11 window property, Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.vantrel"));
     platform::install(platform::makeNative());
     app::loadFonts();
 

@@ -5,11 +5,11 @@
 #     clicks, beside `xdotool click --repeat 300 --delay 100`, on an idle
 #     machine and with one core kept busy;
 #   - F9 latency, idle CPU, peak memory and start-up time.
-# Run after scripts/setup.sh (it calls it). Takes about four minutes.
+# Run after scripts/setup.sh --tests (it calls it). Takes about four minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
-scripts/setup.sh
+scripts/setup.sh --tests
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench --parallel >/dev/null
 g++ -std=c++20 -O2 -Wall -Wextra -Werror -o build-bench/xbench bench/xbench.cpp -lX11 -lXtst

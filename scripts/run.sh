@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds Vantrel and starts it on the current display.
+# Installs what Vantrel needs to build and run, builds the program (without
+# the tests) and starts it on the current display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh
+scripts/build.sh -DVANTREL_BUILD_TESTS=OFF
 if [ -z "${DISPLAY:-}" ]; then
   echo "run.sh: no DISPLAY is set; start Vantrel from a desktop session" >&2
   exit 1

@@ -1,26 +1,42 @@
 #!/usr/bin/env bash
-# Installs everything Vantrel needs to build, run and be tested on Debian 12.
-# Run as root. Packages already present are not fetched again.
+# Installs what Vantrel needs on Debian 12. Run as root. Packages already
+# present are not fetched again.
+#   scripts/setup.sh          what building and running Vantrel needs
+#   scripts/setup.sh --tests  that, and what the tests, checks and cross builds add
+# A package the program needs to build or run goes in run_packages; one that
+# only a test, a check or the Windows build needs goes in packages, on the
+# line of its purpose or on a new line under a comment saying what needs it.
 set -euo pipefail
 
-packages=(
+run_packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxtst-dev libxi-dev
   # run: a free face with Tahoma's name and metrics
   fonts-wine
+)
+
+packages=(
   # tests: a display of their own, a window manager, X tools, screenshots, style check
   xvfb xauth openbox xdotool wmctrl x11-utils x11-apps imagemagick clang-format
+  # the screen-reader test: a session bus, the AT-SPI bus and registry, its Python client
+  dbus at-spi2-core python3-pyatspi
   # fuzzing: clang 14 and its runtime libraries (libFuzzer, ASan, UBSan)
   clang libclang-rt-14-dev
-  # the Debian package (cpack's dpkg-shlibdeps needs dpkg-dev and file) and its validators
-  dpkg-dev file binutils desktop-file-utils appstream
+  # the Debian package (cpack's dpkg-shlibdeps needs dpkg-dev and file) and its checks
+  dpkg-dev file binutils desktop-file-utils appstream lintian librsvg2-bin
   # the Windows cross build and its tests under Wine (64-bit only, no i386)
   g++-mingw-w64-x86-64-posix wine wine64
 )
 
+wanted=("${run_packages[@]}")
+case "${1:-}" in
+  "") ;;
+  --tests) wanted+=("${packages[@]}") ;;
+  *) echo "usage: scripts/setup.sh [--tests]" >&2; exit 2 ;;
+esac
 missing=()
-for p in "${packages[@]}"; do
+for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then

@@ -3,7 +3,7 @@
 # real display start their own Xvfb and window manager.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh --tests
 scripts/build.sh
 scripts/check-format.sh
 ctest --test-dir build --output-on-failure "$@"

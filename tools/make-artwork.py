@@ -299,6 +299,49 @@ def to8(v):
     return max(0, min(255, int(v * 255.0 + 0.5)))
 
 
+class Svg:
+    """A canvas with Image's draw() that writes the shapes as SVG instead of
+    pixels, for the scalable icon.  It knows the shapes the icon uses."""
+
+    def __init__(self, size):
+        self.size = size
+        self.elements = []
+
+    def _n(self, v):
+        return ('%.3f' % (v * self.size)).rstrip('0').rstrip('.')
+
+    def _points(self, pts):
+        return ' '.join('%s,%s' % (self._n(x), self._n(y)) for x, y in pts)
+
+    def draw(self, shape, paint):
+        colour = '#%02X%02X%02X' % paint
+        if isinstance(shape, Arc):
+            large = 1 if shape.sweep > math.pi else 0
+            self.elements.append(
+                '<path d="M%s %sA%s %s 0 %d 1 %s %s" fill="none" stroke="%s" '
+                'stroke-width="%s" stroke-linecap="round"/>' % (
+                    self._n(shape.e0[0]), self._n(shape.e0[1]), self._n(shape.r),
+                    self._n(shape.r), large, self._n(shape.e1[0]),
+                    self._n(shape.e1[1]), colour, self._n(shape.w)))
+        elif isinstance(shape, Offset) and isinstance(shape.shape, Polygon):
+            # Growing a polygon rounds its corners: a round-joined stroke.
+            self.elements.append(
+                '<polygon points="%s" fill="%s" stroke="%s" stroke-width="%s" '
+                'stroke-linejoin="round"/>' % (self._points(shape.shape.pts), colour,
+                                               colour, self._n(2 * shape.d)))
+        elif isinstance(shape, Polygon):
+            self.elements.append('<polygon points="%s" fill="%s"/>' % (
+                self._points(shape.pts), colour))
+        else:
+            raise TypeError('no SVG form for %s' % type(shape).__name__)
+
+    def text(self):
+        return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" '
+                'viewBox="0 0 %d %d">\n%s\n</svg>\n' % (
+                    self.size, self.size, self.size, self.size,
+                    '\n'.join(self.elements)))
+
+
 # --------------------------------------------------------------------------
 # Encoders
 
@@ -497,8 +540,9 @@ def motif_layout(margin):
     return tx, ty, s
 
 
-def app_icon(size):
-    img = Image(size, size)
+def app_icon(size, img=None):
+    """The program icon at `size` pixels, on `img` (an Image by default)."""
+    img = img or Image(size, size)
     margin = 0.06 if size < 24 else 0.04
     tx, ty, s = motif_layout(margin)
     draw_pointer_motif(img, WHITE, SLATE, AMBER, TEAL, tx, ty, s, size)
@@ -645,12 +689,12 @@ def main(argv):
     write_bmp24(path('current-position@2x.bmp'), 30, 42, large)
 
     icons = {}
-    for size in (16, 32, 48, 64, 128, 256):
+    for size in (16, 22, 24, 32, 48, 64, 128, 256):
         icons[size] = app_icon(size).rgba8()
-        if size == 256:
-            write_png(path('vantrel-256.png'), size, size, icons[size])
-        else:
-            write_png(path('vantrel-%d.png' % size), size, size, icons[size])
+        write_png(path('vantrel-%d.png' % size), size, size, icons[size])
+    # The scalable icon draws the large sizes' shapes.
+    with open(path('vantrel.svg'), 'w') as f:
+        f.write(app_icon(256, Svg(256)).text())
 
     pal = ico_palette()
     images = []

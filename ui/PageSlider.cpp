@@ -22,6 +22,14 @@ constexpr Tab tabs[3] = {{2, 0, 0}, {3, 1, 1}, {1, 2, 2}};
 
 std::span<const int> outgoingLefts() { return lefts; }
 
+int tabOfPage(std::int16_t page)
+{
+    for (int tab = 0; tab < 3; ++tab)
+        if (tabs[tab].page == page)
+            return tab;
+    return 0;
+}
+
 void PageSlider::Label1_Click() { tabClick(0); }
 void PageSlider::Label2_Click() { tabClick(1); }
 void PageSlider::Label3_Click() { tabClick(2); }

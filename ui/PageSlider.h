@@ -20,6 +20,10 @@ namespace ui {
 std::span<const int> outgoingLefts();
 
 inline constexpr int PageDistance = 6015;
+
+// The tab, 0 "Mouse" to 2 "About" down the column, that opens page 1 to 3.
+int tabOfPage(std::int16_t page);
+
 inline constexpr int SlideSteps = 22;
 
 class PageSlider {

@@ -1,9 +1,11 @@
 // Page switching: the tab click, the 22-tick slide with both pages' positions,
-// the clicks that are ignored, the row images, and the column that stays in
-// front of the sliding pages.
+// the clicks that are ignored, the row images, the keys, and the column that
+// stays in front of the sliding pages.
 #include "TestSupport.h"
 #include "ui/PageSlider.h"
 
+#include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -237,6 +239,58 @@ private slots:
         for (const std::int16_t index : {std::int16_t(-1), std::int16_t(3), std::int16_t(32767)})
             pages().imgIC_Click(index);
         QVERIFY(snapshot() == atStart);
+    }
+
+    // Each key clicks the label of the tab below or above the chosen one,
+    // wrapping round, from whichever control has the focus; the focus stays.
+    void keysClickTheNextOrPreviousTab_data()
+    {
+        QTest::addColumn<int>("fromTab");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("clickedTab");
+        const int ctrl = Qt::ControlModifier;
+        const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        auto row = [](const char* name, int from, const char* focus, Qt::Key key, int modifiers,
+                       int clicked) {
+            QTest::newRow(name) << from << QString::fromLatin1(focus) << int(key) << modifiers
+                                << clicked;
+        };
+        row("Ctrl+Tab", 0, "Text1", Qt::Key_Tab, ctrl, 1);
+        row("Ctrl+PgDn", 0, "Combo3", Qt::Key_PageDown, ctrl, 1);
+        row("Ctrl+Shift+Tab wraps up", 0, "Text1", Qt::Key_Backtab, ctrlShift, 2);
+        row("Ctrl+PgUp wraps up", 0, "cmdStart", Qt::Key_PageUp, ctrl, 2);
+        row("Ctrl+Tab wraps down", 2, "hitPict(1)", Qt::Key_Tab, ctrl, 0);
+        row("Ctrl+PgUp from About", 2, "picNew", Qt::Key_PageUp, ctrl, 1);
+    }
+
+    void keysClickTheNextOrPreviousTab()
+    {
+        QFETCH(int, fromTab);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, clickedTab);
+        f().form().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f().form()));
+        if (fromTab != 0) {
+            clickTab(fromTab);
+            slide();
+        }
+        QWidget* focused = f().form().find(focus);
+        focused->setFocus();
+        QCOMPARE(QApplication::focusWidget(), focused);
+        std::vector<std::unique_ptr<QSignalSpy>> clicks;
+        for (const TabInfo& t : tabInfo)
+            clicks.push_back(
+                std::make_unique<QSignalSpy>(&f().c<app::Label>(t.label), &app::Label::clicked));
+
+        QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        for (int tab = 0; tab < 3; ++tab)
+            QCOMPARE(clicks[static_cast<std::size_t>(tab)]->count(), tab == clickedTab ? 1 : 0);
+        QCOMPARE(pages().selectedPage, std::int16_t(tabInfo[clickedTab].page));
+        QCOMPARE(QApplication::focusWidget(), focused);
     }
 
     void columnStaysInFrontOfTheSlidingPages()

@@ -1,0 +1,22 @@
+// The keys users of tabbed windows switch pages with: Ctrl+Tab and Ctrl+PgDn
+// choose the next tab down the column, Ctrl+Shift+Tab and Ctrl+PgUp the one
+// above, wrapping round. A key clicks that tab's label, so it does exactly
+// what a click on the tab does and is refused whenever a click would be.
+#pragma once
+
+#include <array>
+
+class QWidget;
+
+namespace app {
+class Label;
+}
+
+namespace ui {
+
+class PageSlider;
+
+// `tabs` are the labels "Mouse", "System" and "About", top to bottom.
+void addPageKeys(QWidget& window, std::array<app::Label*, 3> tabs, const PageSlider& pages);
+
+} // namespace ui
