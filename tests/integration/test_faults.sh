@@ -36,8 +36,9 @@ wait_exit() {
   wait "$pid" || STATUS=$?
 }
 
-# Lines of a log that are not the toolkit's notes about the environment.
-own_lines() { grep -v -e '^QStandardPaths: ' "$1" || true; }
+# Lines of a log that are not the toolkit's notes about the environment nor
+# the start-up line naming the input paths.
+own_lines() { grep -v -e '^QStandardPaths: ' -e '^vantrel: clicks through ' "$1" || true; }
 
 # --- 1. No tools on PATH: the About link and a one-minute countdown ---------
 start_display --wm
