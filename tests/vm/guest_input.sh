@@ -4,11 +4,14 @@
 # reader records its virtual pointer to pointer.log while F9, tapped on a
 # virtual keyboard plugged in after the start, starts a run at "Very Fast"
 # and stops it; the host judges the record. Then the key backend on its own
-# answers taps, holds with auto-repeat and releases.
+# answers taps, holds with auto-repeat and releases. Last, on a Wayland
+# session (sway with a headless output and libinput input), the program runs
+# as a Wayland client and a Wayland client under the pointer, wev, receives
+# its clicks.
 set -euo pipefail
 out=/tmp/out
 # shellcheck source=/dev/null
-source "$out/env" # VANTREL, TEST_TOOLS
+source "$out/env" # VANTREL, TEST_TOOLS, SOURCE
 exec >"$out/guest.log" 2>&1
 export HOME=/tmp XDG_RUNTIME_DIR=/tmp/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -72,21 +75,23 @@ read -r ready node <&"${KEYBOARD[0]}"
 holds() { ls -l "/proc/$vantrel/fd" | grep -q " $node\$"; }
 wait_until 30 holds || fail "the program did not open the keyboard plugged in later ($node)"
 
-presses() { grep -c ' 1 272 1$' "$out/pointer.log" || true; }
+# Left presses in the record $clicks, as its lines matching $press say them.
+clicks=$out/pointer.log press=' 1 272 1$'
+presses() { grep -c "$press" "$clicks" || true; }
 keyboard() {
   echo "$*" >&"${KEYBOARD[1]}"
   read -r _ <&"${KEYBOARD[0]}"
 }
-# Taps F9 until clicks flow (running) or stop for two seconds (stopped); a
+# Taps F9 until clicks flow (running) or stop for $1 seconds (stopped); a
 # tap that no poll saw, or one seen twice, is tried again.
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 toggle_until() {
-  local wanted=$1 count last changed end
+  local wanted=$1 quiet=${2:-2} count last changed end
   for _ in $(seq 8); do
     last=$(presses)
     keyboard press $((RANDOM % 60 + 60))
     changed=$(now_ms)
-    end=$((changed + 5000))
+    end=$((changed + 2500 * quiet))
     while (($(now_ms) < end)); do
       sleep 0.1
       count=$(presses)
@@ -94,7 +99,7 @@ toggle_until() {
         [ "$wanted" = running ] && return 0
         last=$count
         changed=$(now_ms)
-      elif [ "$wanted" = stopped ] && (($(now_ms) - changed > 2000)); then
+      elif [ "$wanted" = stopped ] && (($(now_ms) - changed > 1000 * quiet)); then
         return 0
       fi
     done
@@ -134,3 +139,50 @@ expect 8000 "while held and repeating"
 keyboard up
 expect 0000 "after the release"
 echo "key states ok"
+
+# --- Wayland --------------------------------------------------------------
+# sway refuses to run as root: it runs as nobody, and udev opens the input
+# devices to everyone in this guest.
+export SYSTEMD_IGNORE_CHROOT=1 # udevadm would ignore requests from the chroot
+mkdir -p /run/udev/rules.d
+echo 'SUBSYSTEM=="input", KERNEL=="event*", MODE="0666"' >/run/udev/rules.d/50-guest.rules
+# The package's own rule: it has to match /dev/uinput.
+cp "$SOURCE/packaging/70-vantrel-uinput.rules" /run/udev/rules.d/
+/lib/systemd/systemd-udevd --daemon
+udevadm trigger --action=add --subsystem-match=input --subsystem-match=misc
+udevadm settle --timeout=60
+udevadm info /dev/uinput | grep -q '^E: TAGS=.*:uaccess:' ||
+  fail "the package's udev rule does not tag /dev/uinput: $(udevadm info /dev/uinput)"
+chown nobody:nogroup "$XDG_RUNTIME_DIR"
+cat >/tmp/sway.conf <<'CONFIG'
+xwayland disable
+# wev alone fills the visible workspace, so the pointer is over it.
+assign [app_id="vantrel"] workspace 2
+CONFIG
+setpriv --reuid=nobody --regid=nogroup --clear-groups env SEATD_VTBOUND=0 LIBSEAT_BACKEND=builtin \
+  WLR_BACKENDS=headless,libinput WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  sway -c /tmp/sway.conf >"$out/sway.log" 2>&1 &
+socket() { ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock >/dev/null 2>&1; }
+wait_until 60 socket || fail "sway did not start: $(cat "$out/sway.log")"
+export SWAYSOCK WAYLAND_DISPLAY
+SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock)
+WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-? | head -n1)")
+unset DISPLAY
+mapped() { swaymsg -t get_tree 2>/dev/null | grep -q "\"app_id\": \"$1\""; }
+stdbuf -oL wev >"$out/wev.log" 2>&1 &
+wait_until 60 mapped wev || fail "wev did not show a window"
+"$VANTREL" >"$out/vantrel-wayland.log" 2>&1 &
+vantrel=$!
+wait_until 120 mapped vantrel || fail "no Vantrel window on sway: $(cat "$out/vantrel-wayland.log")"
+pointer() { swaymsg -t get_inputs 2>/dev/null | grep -q '"name": "Vantrel virtual pointer"'; }
+wait_until 30 pointer || fail "sway did not take the virtual pointer"
+swaymsg seat seat0 cursor set 640 360 >/dev/null
+clicks=$out/wev.log press='button: 272 (left), state: 1 (pressed)'
+toggle_until running
+wayland_clicks() { (($(presses) >= 3)); }
+wait_until 30 wayland_clicks || fail "wev got only $(presses) clicks"
+toggle_until stopped 3
+released=$(grep -c 'button: 272 (left), state: 0 (released)' "$clicks" || true)
+[ "$released" = "$(presses)" ] || fail "wev got $(presses) presses but $released releases"
+echo "on Wayland, wev got $(presses) clicks, started and stopped by F9"
+kill "$vantrel"

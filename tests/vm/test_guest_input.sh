@@ -31,7 +31,8 @@ done
 out=$WORK/out
 mkdir -p "$out"
 cp "$here/guest_input.sh" "$out/guest.sh"
-printf 'VANTREL=%q\nTEST_TOOLS=%q\n' "$(realpath "$VANTREL")" "$(realpath "$TEST_TOOLS")" >"$out/env"
+printf 'VANTREL=%q\nTEST_TOOLS=%q\nSOURCE=%q\n' "$(realpath "$VANTREL")" "$(realpath "$TEST_TOOLS")" \
+  "$(realpath "$here/../..")" >"$out/env"
 
 begin=$(date +%s%N)
 timeout "${GUEST_TIMEOUT:-400}" qemu-system-x86_64 -accel tcg -smp 2 -m 1024 -nographic -no-reboot -nic none \
