@@ -11,6 +11,11 @@ packages=(
   fonts-wine
   # tests: a display of their own, a window manager, X tools, screenshots, style check
   xvfb xauth openbox xdotool wmctrl x11-utils x11-apps imagemagick clang-format
+  # Wayland sessions: Qt's Wayland plugin, compositors (headless weston; sway with
+  # libinput in the guest), a Wayland client that prints its input, udev for the guest
+  qt6-wayland weston sway wev udev
+  # the guest with /dev/uinput and evdev: Debian's kernel under qemu, a busybox initramfs
+  qemu-system-x86 linux-image-amd64 busybox-static cpio
   # fuzzing: clang 14 and its runtime libraries (libFuzzer, ASan, UBSan)
   clang libclang-rt-14-dev
   # the Debian package (cpack's dpkg-shlibdeps needs dpkg-dev and file) and its validators

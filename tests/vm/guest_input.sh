@@ -11,7 +11,7 @@
 set -euo pipefail
 out=/tmp/out
 # shellcheck source=/dev/null
-source "$out/env" # VANTREL, TEST_TOOLS, SOURCE
+source "$out/env" # VANTREL, TEST_TOOLS
 exec >"$out/guest.log" 2>&1
 export HOME=/tmp XDG_RUNTIME_DIR=/tmp/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -146,8 +146,8 @@ echo "key states ok"
 export SYSTEMD_IGNORE_CHROOT=1 # udevadm would ignore requests from the chroot
 mkdir -p /run/udev/rules.d
 echo 'SUBSYSTEM=="input", KERNEL=="event*", MODE="0666"' >/run/udev/rules.d/50-guest.rules
-# The package's own rule: it has to match /dev/uinput.
-cp "$SOURCE/packaging/70-vantrel-uinput.rules" /run/udev/rules.d/
+# The package's own rules: they have to give /dev/uinput to the user at the seat.
+cp "$out"/rules/*.rules /run/udev/rules.d/
 /lib/systemd/systemd-udevd --daemon
 udevadm trigger --action=add --subsystem-match=input --subsystem-match=misc
 udevadm settle --timeout=60

@@ -31,8 +31,11 @@ done
 out=$WORK/out
 mkdir -p "$out"
 cp "$here/guest_input.sh" "$out/guest.sh"
-printf 'VANTREL=%q\nTEST_TOOLS=%q\nSOURCE=%q\n' "$(realpath "$VANTREL")" "$(realpath "$TEST_TOOLS")" \
-  "$(realpath "$here/../..")" >"$out/env"
+printf 'VANTREL=%q\nTEST_TOOLS=%q\n' "$(realpath "$VANTREL")" "$(realpath "$TEST_TOOLS")" >"$out/env"
+# The udev rules the install tree (and so the package) carries.
+cmake --install "$(dirname "$VANTREL")" --prefix "$WORK/root" >/dev/null || fail "cmake --install failed"
+mkdir "$out/rules"
+cp "$WORK"/root/lib/udev/rules.d/*.rules "$out/rules/" || fail "no udev rule installed"
 
 begin=$(date +%s%N)
 timeout "${GUEST_TIMEOUT:-400}" qemu-system-x86_64 -accel tcg -smp 2 -m 1024 -nographic -no-reboot -nic none \
