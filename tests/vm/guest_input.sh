@@ -104,7 +104,7 @@ toggle_until() {
       fi
     done
   done
-  fail "F9 did not get the run $wanted"
+  fail "F9 did not get the run $wanted, as $(basename "$clicks") sees it"
 }
 
 toggle_until running

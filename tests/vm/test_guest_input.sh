@@ -32,6 +32,9 @@ out=$WORK/out
 mkdir -p "$out"
 cp "$here/guest_input.sh" "$out/guest.sh"
 printf 'VANTREL=%q\nTEST_TOOLS=%q\n' "$(realpath "$VANTREL")" "$(realpath "$TEST_TOOLS")" >"$out/env"
+for setting in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do # a sanitizer build's
+  if [ -n "${!setting:-}" ]; then printf 'export %s=%q\n' "$setting" "${!setting}" >>"$out/env"; fi
+done
 # The udev rules the install tree (and so the package) carries.
 cmake --install "$(dirname "$VANTREL")" --prefix "$WORK/root" >/dev/null || fail "cmake --install failed"
 mkdir "$out/rules"
