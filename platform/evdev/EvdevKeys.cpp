@@ -85,7 +85,6 @@ bool EvdevKeys::scan()
     DIR* folder = ::opendir(inputFolder);
     if (folder == nullptr)
         return false;
-    bool openedAny = !keyboards_.empty();
     while (const dirent* entry = ::readdir(folder)) {
         const std::string name = entry->d_name;
         const std::string path = std::string(inputFolder) + "/" + name;
@@ -96,7 +95,6 @@ bool EvdevKeys::scan()
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
-        openedAny = true;
         KeyBits keys {};
         if (::ioctl(fd, EVIOCGBIT(EV_KEY, sizeof keys), keys.data()) >= 0 && has(keys, KEY_F9))
             keyboards_.push_back({fd, path});
@@ -104,7 +102,7 @@ bool EvdevKeys::scan()
             ::close(fd);
     }
     ::closedir(folder);
-    return openedAny;
+    return !keyboards_.empty();
 }
 
 void EvdevKeys::readEvents(const Keyboard& keyboard)

@@ -12,8 +12,9 @@ namespace platform::evdev {
 
 class EvdevKeys {
 public:
-    // The reader, or null when no device in /dev/input can be opened (the
-    // user is not in the `input` group, or there are none).
+    // The reader, or null when no keyboard in /dev/input can be opened (the
+    // user is not in the `input` group, or there is none). A device the user
+    // may open for other reasons, such as a game pad, does not count.
     static std::unique_ptr<EvdevKeys> open();
     ~EvdevKeys();
     EvdevKeys(const EvdevKeys&) = delete;
@@ -31,8 +32,7 @@ private:
     };
 
     explicit EvdevKeys(int watch);
-    // Opens the event devices not yet open that report keys; true when any
-    // device at all could be opened.
+    // Opens the keyboards not yet open; true when any keyboard is open.
     bool scan();
     void readEvents(const Keyboard& keyboard);
 

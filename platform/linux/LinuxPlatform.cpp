@@ -27,7 +27,7 @@ public:
                      : "XTest, reaching X11 applications only (/dev/uinput cannot be opened)",
             keys_ ? "evdev"
                   : "the X key state, seen on Wayland only while an X11 window has the focus "
-                    "(no device in /dev/input can be read)");
+                    "(no keyboard in /dev/input can be read)");
     }
 
     void mouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::int32_t data,
