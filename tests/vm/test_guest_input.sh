@@ -12,6 +12,7 @@ for candidate in /boot/vmlinuz-*; do
   [ -d "/lib/modules/${candidate#/boot/vmlinuz-}" ] && kernel=$candidate && version=${candidate#/boot/vmlinuz-}
 done
 [ -n "$kernel" ] || fail "no kernel in /boot with its modules (linux-image-amd64)"
+[ -r "$kernel" ] || fail "$kernel can be read by root only"
 
 # The initramfs: busybox, the modules that bring 9p up (in load order), /init.
 root=$WORK/initramfs
@@ -41,7 +42,7 @@ mkdir "$out/rules"
 cp "$WORK"/root/lib/udev/rules.d/*.rules "$out/rules/" || fail "no udev rule installed"
 
 begin=$(date +%s%N)
-timeout "${GUEST_TIMEOUT:-400}" qemu-system-x86_64 -accel tcg -smp 2 -m 1024 -nographic -no-reboot -nic none \
+timeout 400 qemu-system-x86_64 -accel tcg -smp 2 -m 1024 -nographic -no-reboot -nic none \
   -kernel "$kernel" -initrd "$WORK/initramfs.gz" -append "console=ttyS0 quiet panic=-1" \
   -virtfs local,path=/,mount_tag=host,security_model=none,readonly=on,multidevs=remap \
   -virtfs "local,path=$out,mount_tag=out,security_model=none" >"$WORK/console.log" 2>&1 ||
