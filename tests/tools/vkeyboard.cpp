@@ -1,5 +1,5 @@
 // A virtual keyboard for the guest tests, made through /dev/uinput with the
-// kernel's own auto-repeat. It prints "ready <event node>", then reads
+// kernel's own auto-repeat, named "vkeyboard". It prints "ready", then reads
 // commands from standard input, one a line, and answers each with "done":
 //   down | up     F9 goes down or up
 //   press <ms>    F9 down, held for <ms> milliseconds, up
@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <iostream>
 #include <string>
@@ -57,22 +56,7 @@ int main()
         std::perror("vkeyboard: create");
         return 2;
     }
-    char sysname[64] = {};
-    ioctl(fd, UI_GET_SYSNAME(sizeof sysname), sysname);
-    const std::string folder = std::string("/sys/devices/virtual/input/") + sysname;
-    std::string node;
-    for (int tries = 0; node.empty() && tries < 500; ++tries) {
-        if (DIR* dir = opendir(folder.c_str())) {
-            while (const dirent* entry = readdir(dir)) {
-                if (std::strncmp(entry->d_name, "event", 5) == 0)
-                    node = std::string("/dev/input/") + entry->d_name;
-            }
-            closedir(dir);
-        }
-        if (node.empty())
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    std::cout << "ready " << node << std::endl;
+    std::cout << "ready" << std::endl;
 
     std::string command;
     while (std::cin >> command) {

@@ -33,6 +33,13 @@ wait_until() {
   done
 }
 
+# The event node of the input device called $1; false while there is none.
+node_of() {
+  awk -v name="N: Name=\"$1\"" '$0 == name { found = 1 }
+    found && /^H: / { sub(/.*Handlers=/, ""); for (i = 1; i <= NF; i++) if ($i ~ /^event/) print "/dev/input/" $i; exit }' \
+    /proc/bus/input/devices | grep .
+}
+
 fifo=/tmp/displayfd
 mkfifo "$fifo"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/tmp/xvfb.log 2>&1 &
@@ -46,7 +53,6 @@ mkfifo /tmp/keystate.in /tmp/keystate.out
 exec 5>/tmp/keystate.in 6</tmp/keystate.out
 read -r _ <&6
 
-"$TEST_TOOLS/evdevwatch" --name "Vantrel virtual pointer" --timeout 600 >"$out/pointer.log" &
 started=$(uptime)
 "$VANTREL" >"$out/vantrel.log" 2>&1 &
 vantrel=$!
@@ -54,7 +60,8 @@ window() { xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n
 has_window() { [ -n "$(window)" ]; }
 wait_until 120 has_window || fail "no Vantrel window: $(cat "$out/vantrel.log")"
 echo "window $(awk -v a="$(uptime)" -v b="$started" 'BEGIN { print a - b }') s after the start"
-wait_until 30 grep -q '^ready' "$out/pointer.log" || fail "no virtual pointer appeared"
+wait_until 30 node_of "Vantrel virtual pointer" >/dev/null || fail "no virtual pointer appeared"
+"$TEST_TOOLS/evdevwatch" "$(node_of "Vantrel virtual pointer")" >"$out/pointer.log" &
 grep -q 'clicks through uinput; F9 through evdev' "$out/vantrel.log" ||
   fail "not on uinput and evdev: $(cat "$out/vantrel.log")"
 
@@ -70,8 +77,10 @@ wait_until 30 shown = 1 || fail "the preset list did not close"
 
 # The keyboard comes after the program: it has to pick it up.
 coproc KEYBOARD { "$TEST_TOOLS/vkeyboard"; }
-read -r ready node <&"${KEYBOARD[0]}"
+read -r ready <&"${KEYBOARD[0]}"
 [ "$ready" = ready ] || fail "vkeyboard did not start"
+wait_until 30 node_of vkeyboard >/dev/null || fail "no node for vkeyboard"
+node=$(node_of vkeyboard)
 holds() { ls -l "/proc/$vantrel/fd" | grep -q " $node\$"; }
 wait_until 30 holds || fail "the program did not open the keyboard plugged in later ($node)"
 
