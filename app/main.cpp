@@ -8,6 +8,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Qt aborts when it finds no window system; leave with a reason first.
+    if (!platform::chooseWindowSystem())
+        return 1;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));

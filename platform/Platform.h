@@ -74,4 +74,9 @@ void install(std::unique_ptr<Platform> backend);
 // The real backend of the system this was built for.
 std::unique_ptr<Platform> makeNative();
 
+// Run before the toolkit starts: picks the window system to show the windows
+// on and steers the toolkit there, unless the user already has. False, with
+// one line on standard error, when there is none.
+bool chooseWindowSystem();
+
 } // namespace platform

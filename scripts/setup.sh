@@ -12,8 +12,8 @@ run_packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxtst-dev libxi-dev
-  # run: a free face with Tahoma's name and metrics
-  fonts-wine
+  # run: a free face with Tahoma's name and metrics; Qt's plugin for Wayland-only sessions
+  fonts-wine qt6-wayland
 )
 
 packages=(
@@ -21,6 +21,11 @@ packages=(
   xvfb xauth openbox xdotool wmctrl x11-utils x11-apps imagemagick clang-format
   # the screen-reader test: a session bus, the AT-SPI bus and registry, its Python client
   dbus at-spi2-core python3-pyatspi
+  # Wayland sessions: compositors (headless weston; sway with libinput in the
+  # guest), a Wayland client that prints its input, udev for the guest
+  weston sway wev udev
+  # the guest with /dev/uinput and evdev: Debian's kernel under qemu, a busybox initramfs
+  qemu-system-x86 linux-image-amd64 busybox-static cpio
   # fuzzing: clang 14 and its runtime libraries (libFuzzer, ASan, UBSan)
   clang libclang-rt-14-dev
   # the Debian package (cpack's dpkg-shlibdeps needs dpkg-dev and file) and its checks

@@ -147,4 +147,6 @@ namespace platform {
 
 std::unique_ptr<Platform> makeNative() { return std::make_unique<win32::Win32Platform>(); }
 
+bool chooseWindowSystem() { return true; }
+
 } // namespace platform

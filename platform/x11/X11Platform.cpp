@@ -2,7 +2,8 @@
 // global key state (XQueryKeymap where the server lacks them), EWMH for the
 // topmost band, and detached programs for the system actions and the web
 // page, found through PATH and started without a shell.
-#include "platform/Platform.h"
+#include "X11Platform.h"
+
 #include "platform/posix/Spawn.h"
 
 #include <X11/Xatom.h>
@@ -163,8 +164,8 @@ public:
     {
         XSetIOErrorHandler(onConnectionLost);
         if (display_ == nullptr) {
-            std::fputs("vantrel: cannot open the X display; clicks and the F9 key will do "
-                       "nothing\n",
+            std::fputs("vantrel: cannot open the X display; XTest clicks, the X key state and "
+                       "the topmost band are unavailable\n",
                 stderr);
             return;
         }
@@ -272,8 +273,16 @@ private:
     bool hasRawKeys_ = false;
 };
 
+// Xlib's default handler ends the process on any protocol error, such as a
+// window that went away between two calls; no call made here is worth that.
+int ignoreError(Display*, XErrorEvent*) { return 0; }
+
 } // namespace
 
-std::unique_ptr<Platform> makeNative() { return std::make_unique<X11Platform>(); }
+std::unique_ptr<Platform> makeX11Platform()
+{
+    XSetErrorHandler(ignoreError);
+    return std::make_unique<X11Platform>();
+}
 
 } // namespace platform

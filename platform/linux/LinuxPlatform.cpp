@@ -1,0 +1,80 @@
+// The Linux backend: clicks through a uinput virtual pointer and F9 from the
+// keyboards' evdev state where the system lets this user have them, since
+// both work on X11 and Wayland alike; otherwise XTest and the X key state,
+// which reach X11 applications only. Windows and launching stay with the X11
+// backend.
+#include "platform/Platform.h"
+#include "platform/evdev/EvdevKeys.h"
+#include "platform/linux/WindowSystem.h"
+#include "platform/uinput/UinputPointer.h"
+#include "platform/x11/X11Platform.h"
+
+#include <cstdio>
+
+namespace platform {
+namespace {
+
+class LinuxPlatform final : public Platform {
+public:
+    LinuxPlatform()
+        : x11_(makeX11Platform())
+        , pointer_(uinput::UinputPointer::create())
+        , keys_(evdev::EvdevKeys::open())
+        , windowsAreX11_(linux_session::windowsAreX11())
+    {
+        std::fprintf(stderr, "vantrel: clicks through %s; F9 through %s\n",
+            pointer_ ? "uinput"
+                     : "XTest, reaching X11 applications only (/dev/uinput cannot be opened)",
+            keys_ ? "evdev"
+                  : "the X key state, seen on Wayland only while an X11 window has the focus "
+                    "(no keyboard in /dev/input can be read)");
+    }
+
+    void mouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::int32_t data,
+        std::uintptr_t extraInfo) override
+    {
+        if (pointer_)
+            pointer_->mouseEvent(flags);
+        else
+            x11_->mouseEvent(flags, dx, dy, data, extraInfo);
+    }
+
+    std::uint16_t asyncKeyState(int virtualKey) override
+    {
+        return keys_ ? keys_->asyncKeyState(virtualKey) : x11_->asyncKeyState(virtualKey);
+    }
+
+    bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t x,
+        std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags) override
+    {
+        // A Wayland window's handle means nothing to Xlib; there the
+        // compositor alone decides what stays on top.
+        return windowsAreX11_ && x11_->setWindowPos(window, insertAfter, x, y, cx, cy, flags);
+    }
+
+    void sleep(std::uint32_t milliseconds) override { x11_->sleep(milliseconds); }
+
+    std::intptr_t shellExecute(NativeWindow owner, const std::string& operation,
+        const std::string& file, const std::string& parameters, const std::string& directory,
+        int showCommand) override
+    {
+        return x11_->shellExecute(owner, operation, file, parameters, directory, showCommand);
+    }
+
+    bool launch(const std::string& commandLine, int showState) override
+    {
+        return x11_->launch(commandLine, showState);
+    }
+
+private:
+    std::unique_ptr<Platform> x11_;
+    std::unique_ptr<uinput::UinputPointer> pointer_;
+    std::unique_ptr<evdev::EvdevKeys> keys_;
+    bool windowsAreX11_;
+};
+
+} // namespace
+
+std::unique_ptr<Platform> makeNative() { return std::make_unique<LinuxPlatform>(); }
+
+} // namespace platform

@@ -1,0 +1,10 @@
+// What start-up decided about the window system, for the Linux backend.
+#pragma once
+
+namespace platform::linux_session {
+
+// True when the toolkit's windows are X11 windows, whose ids Xlib may be
+// given; false on Wayland, where only the compositor places windows.
+bool windowsAreX11();
+
+} // namespace platform::linux_session

@@ -1,0 +1,197 @@
+#!/usr/bin/env bash
+# Runs inside the test guest, as root, with /tmp/out shared with the host:
+# Vantrel under Xvfb with /dev/uinput and the evdev devices at hand. An evdev
+# reader records its virtual pointer to pointer.log while F9, tapped on a
+# virtual keyboard plugged in after the start, starts a run at "Very Fast"
+# and stops it; the host judges the record. Then the key backend on its own
+# answers taps, holds with auto-repeat and releases. Last, on a Wayland
+# session (sway with a headless output and libinput input), the program runs
+# as a Wayland client and a Wayland client under the pointer, wev, receives
+# its clicks.
+set -euo pipefail
+out=/tmp/out
+# shellcheck source=/dev/null
+source "$out/env" # VANTREL, TEST_TOOLS
+exec >"$out/guest.log" 2>&1
+export HOME=/tmp XDG_RUNTIME_DIR=/tmp/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+uptime() { cut -d' ' -f1 /proc/uptime; }
+echo "guest script at $(uptime) s of guest time"
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# Tries a condition every tenth of a second for up to $1 seconds.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+# The event node of the input device called $1; false while there is none.
+node_of() {
+  awk -v name="N: Name=\"$1\"" '$0 == name { found = 1 }
+    found && /^H: / { sub(/.*Handlers=/, ""); for (i = 1; i <= NF; i++) if ($i ~ /^event/) print "/dev/input/" $i; exit }' \
+    /proc/bus/input/devices | grep .
+}
+
+fifo=/tmp/displayfd
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/tmp/xvfb.log 2>&1 &
+read -r number <"$fifo"
+export DISPLAY=:$number
+echo "Xvfb at $(uptime) s"
+
+# The key backend on its own, started before the keyboard is plugged in.
+mkfifo /tmp/keystate.in /tmp/keystate.out
+"$TEST_TOOLS/keystate" </tmp/keystate.in >/tmp/keystate.out &
+exec 5>/tmp/keystate.in 6</tmp/keystate.out
+read -r _ <&6
+
+started=$(uptime)
+"$VANTREL" >"$out/vantrel.log" 2>&1 &
+vantrel=$!
+window() { xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1; }
+has_window() { [ -n "$(window)" ]; }
+wait_until 120 has_window || fail "no Vantrel window: $(cat "$out/vantrel.log")"
+echo "window $(awk -v a="$(uptime)" -v b="$started" 'BEGIN { print a - b }') s after the start"
+wait_until 30 node_of "Vantrel virtual pointer" >/dev/null || fail "no virtual pointer appeared"
+"$TEST_TOOLS/evdevwatch" "$(node_of "Vantrel virtual pointer")" >"$out/pointer.log" &
+grep -q 'clicks through uinput; F9 through evdev' "$out/vantrel.log" ||
+  fail "not on uinput and evdev: $(cat "$out/vantrel.log")"
+
+# "Very Fast" is the last preset: open the list, End, Return.
+w=$(window)
+x=$(xwininfo -id "$w" | awk '/Absolute upper-left X/ {print $4}')
+y=$(xwininfo -id "$w" | awk '/Absolute upper-left Y/ {print $4}')
+shown() { [ "$(xdotool search --onlyvisible --class vantrel 2>/dev/null | wc -l)" "$@" ]; }
+xdotool mousemove $((x + 216)) $((y + 122)) click 1
+wait_until 30 shown -gt 1 || fail "the preset list did not open"
+xdotool key End Return
+wait_until 30 shown = 1 || fail "the preset list did not close"
+
+# The keyboard comes after the program: it has to pick it up.
+coproc KEYBOARD { "$TEST_TOOLS/vkeyboard"; }
+read -r ready <&"${KEYBOARD[0]}"
+[ "$ready" = ready ] || fail "vkeyboard did not start"
+wait_until 30 node_of vkeyboard >/dev/null || fail "no node for vkeyboard"
+node=$(node_of vkeyboard)
+holds() { ls -l "/proc/$vantrel/fd" | grep -q " $node\$"; }
+wait_until 30 holds || fail "the program did not open the keyboard plugged in later ($node)"
+
+# Left presses in the record $clicks, as its lines matching $press say them.
+clicks=$out/pointer.log press=' 1 272 1$'
+presses() { grep -c "$press" "$clicks" || true; }
+keyboard() {
+  echo "$*" >&"${KEYBOARD[1]}"
+  read -r _ <&"${KEYBOARD[0]}"
+}
+# Taps F9 until clicks flow (running) or stop for $1 seconds (stopped); a
+# tap that no poll saw, or one seen twice, is tried again.
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+toggle_until() {
+  local wanted=$1 quiet=${2:-2} count last changed end
+  for _ in $(seq 8); do
+    last=$(presses)
+    keyboard press $((RANDOM % 60 + 60))
+    changed=$(now_ms)
+    end=$((changed + 2500 * quiet))
+    while (($(now_ms) < end)); do
+      sleep 0.1
+      count=$(presses)
+      if [ "$count" != "$last" ]; then
+        [ "$wanted" = running ] && return 0
+        last=$count
+        changed=$(now_ms)
+      elif [ "$wanted" = stopped ] && (($(now_ms) - changed > 1000 * quiet)); then
+        return 0
+      fi
+    done
+  done
+  fail "F9 did not get the run $wanted, as $(basename "$clicks") sees it"
+}
+
+toggle_until running
+clicked() { (($(presses) >= 50)); }
+wait_until 60 clicked || fail "the run stopped after $(presses) clicks"
+toggle_until stopped
+echo "run of $(presses) clicks, started and stopped by F9"
+kill "$vantrel"
+wait "$vantrel" 2>/dev/null || true
+
+# F9's state as the key backend reports it, query by query: a tap between
+# two queries, then a hold long enough to auto-repeat.
+query() {
+  echo >&5
+  read -r state <&6
+  echo "$state"
+}
+expect() {
+  local got
+  got=$(query)
+  [ "$got" = "$1" ] || fail "F9 read $got $2, not $1"
+}
+query >/dev/null # what the taps above left
+expect 0000 "at rest"
+keyboard press 30
+expect 0001 "after a tap"
+expect 0000 "after the tap had been read"
+keyboard down
+expect 8001 "once down"
+sleep 0.7 # the kernel repeats a key held for 250 ms every 33 ms
+expect 8000 "while held and repeating"
+keyboard up
+expect 0000 "after the release"
+echo "key states ok"
+
+# --- Wayland --------------------------------------------------------------
+# sway refuses to run as root: it runs as nobody, and udev opens the input
+# devices to everyone in this guest.
+export SYSTEMD_IGNORE_CHROOT=1 # udevadm would ignore requests from the chroot
+mkdir -p /run/udev/rules.d
+echo 'SUBSYSTEM=="input", KERNEL=="event*", MODE="0666"' >/run/udev/rules.d/50-guest.rules
+# The package's own rules: they have to give /dev/uinput to the user at the seat.
+cp "$out"/rules/*.rules /run/udev/rules.d/
+/lib/systemd/systemd-udevd --daemon
+udevadm trigger --action=add --subsystem-match=input --subsystem-match=misc
+udevadm settle --timeout=60
+udevadm info /dev/uinput | grep -q '^E: TAGS=.*:uaccess:' ||
+  fail "the package's udev rule does not tag /dev/uinput: $(udevadm info /dev/uinput)"
+chown nobody:nogroup "$XDG_RUNTIME_DIR"
+cat >/tmp/sway.conf <<'CONFIG'
+xwayland disable
+# wev alone fills the visible workspace, so the pointer is over it.
+assign [app_id="vantrel"] workspace 2
+CONFIG
+setpriv --reuid=nobody --regid=nogroup --clear-groups env SEATD_VTBOUND=0 LIBSEAT_BACKEND=builtin \
+  WLR_BACKENDS=headless,libinput WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  sway -c /tmp/sway.conf >"$out/sway.log" 2>&1 &
+socket() { ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock >/dev/null 2>&1; }
+wait_until 60 socket || fail "sway did not start: $(cat "$out/sway.log")"
+export SWAYSOCK WAYLAND_DISPLAY
+SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock)
+WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-? | head -n1)")
+unset DISPLAY
+mapped() { swaymsg -t get_tree 2>/dev/null | grep -q "\"app_id\": \"$1\""; }
+stdbuf -oL wev >"$out/wev.log" 2>&1 &
+wait_until 60 mapped wev || fail "wev did not show a window"
+"$VANTREL" >"$out/vantrel-wayland.log" 2>&1 &
+vantrel=$!
+wait_until 120 mapped vantrel || fail "no Vantrel window on sway: $(cat "$out/vantrel-wayland.log")"
+pointer() { swaymsg -t get_inputs 2>/dev/null | grep -q '"name": "Vantrel virtual pointer"'; }
+wait_until 30 pointer || fail "sway did not take the virtual pointer"
+swaymsg seat seat0 cursor set 640 360 >/dev/null
+clicks=$out/wev.log press='button: 272 (left), state: 1 (pressed)'
+toggle_until running
+wayland_clicks() { (($(presses) >= 3)); }
+wait_until 30 wayland_clicks || fail "wev got only $(presses) clicks"
+toggle_until stopped 3
+released=$(grep -c 'button: 272 (left), state: 0 (released)' "$clicks" || true)
+[ "$released" = "$(presses)" ] || fail "wev got $(presses) presses but $released releases"
+echo "on Wayland, wev got $(presses) clicks, started and stopped by F9"
+kill "$vantrel"
