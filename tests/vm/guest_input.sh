@@ -182,7 +182,8 @@ stdbuf -oL wev >"$out/wev.log" 2>&1 &
 wait_until 60 mapped wev || fail "wev did not show a window"
 "$VANTREL" >"$out/vantrel-wayland.log" 2>&1 &
 vantrel=$!
-wait_until 120 mapped vantrel || fail "no Vantrel window on sway: $(cat "$out/vantrel-wayland.log")"
+# The app id is the desktop entry's name, so the compositor maps the window to it.
+wait_until 120 mapped com.example.vantrel || fail "no Vantrel window on sway: $(cat "$out/vantrel-wayland.log")"
 pointer() { swaymsg -t get_inputs 2>/dev/null | grep -q '"name": "Vantrel virtual pointer"'; }
 wait_until 30 pointer || fail "sway did not take the virtual pointer"
 swaymsg seat seat0 cursor set 640 360 >/dev/null
