@@ -203,6 +203,7 @@ BuiltLayout buildLayout(QWidget& window)
         auto* timer = new Timer(built.controls.value(QString::fromLatin1(spec.container)));
         timer->setObjectName(QString::fromLatin1(spec.name));
         timer->setInterval(spec.intervalMs);
+        timer->setEnabled(spec.enabled);
         built.timers.insert(timer->objectName(), timer);
     }
     return built;

@@ -69,6 +69,42 @@ wait_for_window() {
   fail "no window named $name appeared"
 }
 
+# The state of top-level window $1 as the window manager has it: Normal or Iconic.
+window_state() {
+  xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'
+}
+
+# Holds F9 for about one poll until main window $1 reaches state $2 (a run
+# minimizes it, a stop restores it). A hold that two polls see toggles
+# twice, so each try is checked and retried after a random pause.
+press_f9_until() {
+  local window=$1 wanted=$2 attempt
+  for attempt in $(seq 10); do
+    xdotool keydown F9
+    sleep 0.07
+    xdotool keyup F9
+    for _ in $(seq 10); do
+      [ "$(window_state "$window")" = "$wanted" ] && return 0
+      sleep 0.05
+    done
+    sleep "0.$((RANDOM % 5 + 3))"
+    [ "$(window_state "$window")" = "$wanted" ] && return 0
+  done
+  fail "F9 did not bring the main window to $wanted"
+}
+
+# Whether window $1 lies above window $2 in the window manager's stacking order.
+stacked_above() {
+  local stack position=0 upper=-1 lower=-1 w
+  stack=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+  for w in $stack; do
+    [ $((w)) = $(($1)) ] && upper=$position
+    [ $((w)) = $(($2)) ] && lower=$position
+    position=$((position + 1))
+  done
+  [ "$upper" -gt "$lower" ] && [ "$lower" -ge 0 ]
+}
+
 # Writes recording stand-ins for programs into folder $1: each appends its
 # name and arguments as one line to file $2. Made the whole PATH, they are
 # all the real program could ever launch.

@@ -20,9 +20,6 @@ target=$(awk '/^ready/ {print $2; exit}' "$WORK/clicks")
 start_vantrel PATH="$WORK/bin"
 main=$(wait_for_window Vantrel)
 
-window_state() { # Normal or Iconic
-  xprop -id "$main" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'
-}
 presses() { grep -c '^press' "$WORK/clicks" || true; }
 
 # Give the target the focus the way a user does: click into it.
@@ -34,31 +31,13 @@ for _ in $(seq 40); do
 done
 [ "$(xdotool getwindowfocus)" = "$target" ] || fail "the target window did not take the focus"
 pointer_before=$(xdotool getmouselocation --shell | grep -E '^[XY]=')
-[ "$(window_state)" = Normal ] || fail "the main window does not start in its normal state"
-
-# Holds F9 for about one poll until the main window reaches the wanted state.
-# A hold that two polls see toggles twice, so each try is checked and retried.
-press_f9_until() {
-  local wanted=$1 attempt
-  for attempt in $(seq 10); do
-    xdotool keydown F9
-    sleep 0.07
-    xdotool keyup F9
-    for _ in $(seq 10); do
-      [ "$(window_state)" = "$wanted" ] && return 0
-      sleep 0.05
-    done
-    sleep "0.$((RANDOM % 5 + 3))"
-    [ "$(window_state)" = "$wanted" ] && return 0
-  done
-  fail "F9 did not bring the main window to $wanted"
-}
+[ "$(window_state "$main")" = Normal ] || fail "the main window does not start in its normal state"
 
 clicks_before_run=$(presses)
-press_f9_until Iconic
+press_f9_until "$main" Iconic
 sleep 4.6
 [ "$(xdotool getwindowfocus)" = "$target" ] || fail "the run took the focus from the target window"
-press_f9_until Normal
+press_f9_until "$main" Normal
 clicks_at_stop=$(presses)
 sleep 2.5
 [ "$(presses)" = "$clicks_at_stop" ] || fail "a click came after the run was stopped"

@@ -46,7 +46,6 @@ W=$(wait_for_window Vantrel)
 sleep 0.5
 click() { click_at "$W" "$1" "$2"; }
 set_field() { set_field_at "$W" "$@"; } # x y text
-window_state() { xprop -id "$W" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'; }
 # Brightness of the countdown sentence's place: 1 when it holds nothing.
 sentence_brightness() {
   import -window "$W" "$WORK/shot.png"
@@ -57,8 +56,8 @@ sentence_brightness() {
 click 40 336  # "About"
 sleep 1
 click 450 390 # the link: the window goes down, the opener is missing
-for _ in $(seq 40); do [ "$(window_state)" = Iconic ] && break; sleep 0.05; done
-[ "$(window_state)" = Iconic ] || fail "the link did not minimize the window"
+for _ in $(seq 40); do [ "$(window_state "$W")" = Iconic ] && break; sleep 0.05; done
+[ "$(window_state "$W")" = Iconic ] || fail "the link did not minimize the window"
 kill -0 "$VANTREL_PID" || fail "the program ended after a link with no opener"
 xdotool windowactivate --sync "$W"
 sleep 0.5
