@@ -2,7 +2,8 @@
 # F9 pressed while another application has the focus starts a run of the real
 # program: left clicks arrive at the pointer about once a second in that
 # application's window, the pointer stays put, the focus stays there too, and
-# F9 again stops the run with no click after it.
+# F9 again stops the run with no click after it. Then right and middle double
+# clicks reach the same window as X buttons 3 and 2.
 source "$(dirname "$0")/lib.sh"
 
 start_display --wm
@@ -66,6 +67,49 @@ awk -v at="$focus_click" '
   }
   END { exit bad }
 ' "$WORK/run" || fail "the clicks were not left clicks about 1 s apart: $(cat "$WORK/run")"
+
+# Right, then middle double clicks: the lists are set from the keyboard (a
+# click in the tenths field, Shift+Tab to the button list, then to the action
+# list), the run goes with the pointer on the target, and the target sees
+# X button 3, then 2, each click twice about 100 ms apart.
+corner() { xwininfo -id "$1" | awk '/Absolute upper-left [XY]:/ {printf "%s ", $4}'; }
+main_corner=$(corner "$main")
+double_clicks() { # button list item (0 Left, 1 Right, 2 Middle), X button
+  local downs=$1 button=$2 before
+  # A restored window grows back from its icon for a moment; a click before
+  # it is back in place would land on the desktop.
+  for _ in $(seq 100); do
+    [ "$(corner "$main")" = "$main_corner" ] && break
+    sleep 0.05
+  done
+  xdotool mousemove --window "$main" 432 121 click 1
+  for _ in $(seq 100); do
+    [ "$(xdotool getwindowfocus)" = "$main" ] && break
+    sleep 0.05
+  done
+  [ "$(xdotool getwindowfocus)" = "$main" ] || fail "a click did not give the main window the focus"
+  xdotool key --delay 80 shift+Tab Home $(printf 'Down %.0s' $(seq "$downs")) shift+Tab Home Down
+  xdotool mousemove 1100 850
+  before=$(wc -l <"$WORK/clicks")
+  press_f9_until "$main" Iconic
+  for _ in $(seq 100); do
+    [ "$(tail -n "+$((before + 1))" "$WORK/clicks" | grep -c '^press')" -ge 4 ] && break
+    sleep 0.05
+  done
+  press_f9_until "$main" Normal
+  tail -n "+$((before + 1))" "$WORK/clicks" | awk -v button="$button" '
+    $2 != button { print "not X button " button ": " $0; bad = 1 }
+    $1 == "press" && ++n % 2 == 0 {
+      gap = $3 - last
+      printf "button %d: second press %d ms after the first\n", button, gap
+      if (gap < 95 || gap > 600) { print "not a double click"; bad = 1 }
+    }
+    $1 == "press" { last = $3 }
+    END { if (n < 4) { print n " presses"; bad = 1 }; exit bad }
+  ' || fail "button $button: $(tail -n "+$((before + 1))" "$WORK/clicks")"
+}
+double_clicks 1 3
+double_clicks 2 2
 
 [ ! -e "$WORK/launched" ] || fail "a program was launched: $(cat "$WORK/launched")"
 echo "PASS: $count clicks"

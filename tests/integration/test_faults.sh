@@ -74,12 +74,7 @@ sleep 1
 # --- 2. A display without XTEST ----------------------------------------------
 own_display -extension XTEST
 NOXTEST=$OWN_DISPLAY
-DISPLAY=$NOXTEST openbox --sm-disable >"$WORK/openbox-b.log" 2>&1 &
-PIDS+=($!)
-for _ in $(seq 100); do
-  DISPLAY=$NOXTEST xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
+DISPLAY=$NOXTEST start_wm -b
 DISPLAY=$NOXTEST env PATH="$EMPTY" "$VANTREL" >"$WORK/noxtest.log" 2>&1 &
 noxtest_pid=$!
 PIDS+=("$noxtest_pid")
