@@ -31,6 +31,10 @@ private slots:
         const QPixmap picture = app::loadPicture(path);
         QCOMPARE(picture.size(), pixels);
         QCOMPARE(picture.devicePixelRatio(), ratio);
+        // Drawn anew at that size, not the small picture with its pixels doubled.
+        const QImage doubled = QImage(path).scaled(pixels).convertToFormat(QImage::Format_RGB32);
+        if (ratio == 2.0)
+            QVERIFY(picture.toImage().convertToFormat(QImage::Format_RGB32) != doubled);
     }
 
     void theWindowDrawsThemAtTheirLayoutSize()
