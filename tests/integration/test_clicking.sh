@@ -56,16 +56,19 @@ awk -v at="$focus_click" '
   NR % 2 == 0 && $1 != "release" { print "line " NR " is not a release: " $0; bad = 1 }
   $2 != 1                        { print "not the left button: " $0; bad = 1 }
   $4 " " $5 != at                { print "not at the pointer (" at "): " $0; bad = 1 }
-  $1 == "release" && $3 - down > 5 { print "release " $3 - down " ms after its press"; bad = 1 }
+  $1 == "release" && $3 - down > 50 { print "release " $3 - down " ms after its press"; bad = 1 }
   $1 == "press" {
     if (last != "") {
       gap = $3 - last
       printf "gap %d ms\n", gap
-      if (gap < 850 || gap > 1150) { print "gap out of 1000 +- 150 ms"; bad = 1 }
+      if (gap < 850) { print "gap shorter than 850 ms"; bad = 1 }
+      if (shortest == "" || gap < shortest) shortest = gap
     }
     last = $3; down = $3
   }
-  END { exit bad }
+  # A loaded machine can hold a tick back, never bring one forward: some
+  # gaps may run long, but not all of them.
+  END { if (shortest > 1150) { print "no gap within 1000 +- 150 ms"; bad = 1 }; exit bad }
 ' "$WORK/run" || fail "the clicks were not left clicks about 1 s apart: $(cat "$WORK/run")"
 
 # Right, then middle double clicks: the lists are set from the keyboard (a
@@ -92,7 +95,7 @@ double_clicks() { # button list item (0 Left, 1 Right, 2 Middle), X button
   xdotool mousemove 1100 850
   before=$(wc -l <"$WORK/clicks")
   press_f9_until "$main" Iconic
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     [ "$(tail -n "+$((before + 1))" "$WORK/clicks" | grep -c '^press')" -ge 4 ] && break
     sleep 0.05
   done
@@ -102,10 +105,15 @@ double_clicks() { # button list item (0 Left, 1 Right, 2 Middle), X button
     $1 == "press" && ++n % 2 == 0 {
       gap = $3 - last
       printf "button %d: second press %d ms after the first\n", button, gap
-      if (gap < 95 || gap > 600) { print "not a double click"; bad = 1 }
+      if (gap < 95) { print "the pause inside a double click is short"; bad = 1 }
+      if (shortest == "" || gap < shortest) shortest = gap
     }
     $1 == "press" { last = $3 }
-    END { if (n < 4) { print n " presses"; bad = 1 }; exit bad }
+    END {
+      if (n < 4) { print n " presses"; bad = 1 }
+      if (shortest > 300) { print "no double click with a pause of about 100 ms"; bad = 1 }
+      exit bad
+    }
   ' || fail "button $button: $(tail -n "+$((before + 1))" "$WORK/clicks")"
 }
 double_clicks 1 3
