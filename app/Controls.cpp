@@ -127,8 +127,10 @@ QFont Label::drawingFont() const
     // The layout sized these labels for the original face; a stand-in that
     // runs a few pixels wider would cut the caption off, so its letters are
     // moved closer together, at most a pixel and a half each.
+    const qreal own
+        = drawn.letterSpacingType() == QFont::AbsoluteSpacing ? drawn.letterSpacing() : 0;
     for (qreal spacing = -0.25; spacing >= -1.5; spacing -= 0.25) {
-        drawn.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        drawn.setLetterSpacing(QFont::AbsoluteSpacing, own + spacing);
         if (QFontMetrics(drawn).horizontalAdvance(caption) <= room)
             break;
     }

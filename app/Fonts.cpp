@@ -2,8 +2,76 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
 
 namespace app {
+namespace {
+
+const QString& sample()
+{
+    static const QString text
+        = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    return text;
+}
+
+// How much a line of the sample in this font darkens white paper.
+double ink(const QFont& font)
+{
+    const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+    const QFontMetricsF metrics(font);
+    QImage paper(
+        QSizeF(metrics.horizontalAdvance(sample()) + 4, metrics.height() + 2).toSize() * ratio,
+        QImage::Format_Grayscale8);
+    paper.setDevicePixelRatio(ratio);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    painter.setFont(font);
+    painter.drawText(QPointF(2, metrics.ascent() + 1), sample());
+    painter.end();
+    double sum = 0;
+    for (int y = 0; y < paper.height(); ++y) {
+        const uchar* line = paper.constScanLine(y);
+        for (int x = 0; x < paper.width(); ++x)
+            sum += 255 - line[x];
+    }
+    return sum;
+}
+
+// A bold face lays half as much ink again as its regular one; a face that
+// is bold in name only lays the same.
+bool drawsBold(const QFont& bold)
+{
+    QFont regular = bold;
+    regular.setBold(false);
+    return ink(bold) > 1.25 * ink(regular);
+}
+
+QFont choose(const QFont& bold)
+{
+    if (drawsBold(bold))
+        return bold;
+    // Full hinting spaces the bitmaps by their own widths.
+    QFont bitmaps = bold;
+    bitmaps.setStyleStrategy(QFont::NoAntialias);
+    bitmaps.setHintingPreference(QFont::PreferFullHinting);
+    if (drawsBold(bitmaps))
+        return bitmaps;
+    QFont regular = bold;
+    regular.setBold(false);
+    QFont synthetic = bold;
+    synthetic.setStyleName(QFontInfo(regular).styleName());
+    const qreal extra = QFontMetricsF(bold).horizontalAdvance(sample())
+        - QFontMetricsF(synthetic).horizontalAdvance(sample());
+    synthetic.setLetterSpacing(QFont::AbsoluteSpacing, extra / sample().size());
+    return synthetic;
+}
+
+} // namespace
 
 void loadFonts()
 {
@@ -14,6 +82,18 @@ void loadFonts()
     for (const char* file : files)
         if (QFile::exists(QString::fromLatin1(file)))
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+}
+
+QFont boldAsDrawn(const QFont& bold)
+{
+    if (!bold.bold())
+        return bold;
+    // Keyed by the face in use too: one added later changes the answer.
+    static QHash<QString, QFont> chosen;
+    const QString key = bold.key() + QFontInfo(bold).family();
+    if (!chosen.contains(key))
+        chosen.insert(key, choose(bold));
+    return chosen.value(key);
 }
 
 } // namespace app

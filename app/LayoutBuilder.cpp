@@ -1,6 +1,7 @@
 #include "LayoutBuilder.h"
 
 #include "Controls.h"
+#include "Fonts.h"
 #include "Layout.h"
 
 #include <QPalette>
@@ -27,7 +28,7 @@ QFont fontFor(const layout::Font& spec, const QFont& inherited)
     font.setPixelSize(layout::pixelSize(spec.hundredthsOfPoint));
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
-    return font;
+    return boldAsDrawn(font);
 }
 
 void setForeground(QWidget& widget, const char* color)
@@ -202,6 +203,7 @@ BuiltLayout buildLayout(QWidget& window)
         auto* timer = new Timer(built.controls.value(QString::fromLatin1(spec.container)));
         timer->setObjectName(QString::fromLatin1(spec.name));
         timer->setInterval(spec.intervalMs);
+        timer->setEnabled(spec.enabled);
         built.timers.insert(timer->objectName(), timer);
     }
     return built;

@@ -18,10 +18,10 @@ void placeOnTop(QWidget& window)
 
 } // namespace
 
-void makeTopMost(QWidget& mainWindow, QWidget& workingWindow)
+void makeTopMost(QWidget& mainWindow, const std::function<QWidget&()>& workingWindow)
 {
     placeOnTop(mainWindow);
-    placeOnTop(workingWindow);
+    placeOnTop(workingWindow());
 }
 
 } // namespace TopMost

@@ -1,11 +1,15 @@
 // Keeps the main window and the working indicator above ordinary windows.
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace TopMost {
 
-// Puts both windows in the topmost band without moving or resizing them.
-void makeTopMost(QWidget& mainWindow, QWidget& workingWindow);
+// Puts both windows in the topmost band without moving or resizing them,
+// the main window first: the working window is only created when its turn
+// comes, by the first reference to it.
+void makeTopMost(QWidget& mainWindow, const std::function<QWidget&()>& workingWindow);
 
 } // namespace TopMost

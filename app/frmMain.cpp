@@ -50,8 +50,6 @@ frmMain::frmMain()
     createSubsystems();
     wireEvents();
     Form_Load();
-    for (const auto& spec : layout::timers())
-        timer(QString::fromLatin1(spec.name)).setEnabled(spec.enabled);
 
     // Centred on the screen the window opens on.
     if (const QScreen* screen = this->screen())
@@ -213,7 +211,7 @@ void frmMain::Form_Load()
     control<ComboBox>(QStringLiteral("Combo2")).setListIndex(0);
     control<ComboBox>(QStringLiteral("Combo4")).setListIndex(0);
     shutdownTimer_->shutdownElapsedMinutes = 0;
-    TopMost::makeTopMost(*this, working());
+    TopMost::makeTopMost(*this, [this]() -> QWidget& { return working(); });
 }
 
 void frmMain::Form_QueryUnload(bool&, int) { endProgram(); }

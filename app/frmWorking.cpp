@@ -1,6 +1,7 @@
 #include "frmWorking.h"
 
 #include "Controls.h"
+#include "platform/Platform.h"
 
 #include <QPainter>
 
@@ -8,8 +9,8 @@ namespace app {
 
 frmWorking::frmWorking()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
-    , picture2_(new PictureBox(this))
     , picture1_(new PictureBox(this))
+    , picture2_(new PictureBox(this)) // the later child lies in front
     , timer1_(new Timer(this))
 {
     setWindowTitle(QStringLiteral("working"));
@@ -27,9 +28,9 @@ frmWorking::frmWorking()
 
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(500);
+    timer1_->setEnabled(true);
     connect(timer1_, &QTimer::timeout, this, &frmWorking::Timer1_Timer);
     Form_Load();
-    timer1_->setEnabled(true);
 }
 
 void frmWorking::Form_Load()
@@ -54,6 +55,13 @@ void frmWorking::setPicture(const QPixmap& picture)
 {
     picture_ = picture;
     update();
+}
+
+// Delivered before the window is mapped: the platform marks it off the
+// taskbar each time, as a window manager forgets that at each hiding.
+void frmWorking::showEvent(QShowEvent*)
+{
+    platform::current().keepOffTaskbar(static_cast<platform::NativeWindow>(winId()));
 }
 
 void frmWorking::paintEvent(QPaintEvent*)

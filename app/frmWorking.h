@@ -29,13 +29,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load();
     void setPicture(const QPixmap& picture);
 
-    PictureBox* picture2_;
     PictureBox* picture1_;
+    PictureBox* picture2_;
     Timer* timer1_;
     QPixmap picture_;
 };

@@ -53,6 +53,11 @@ public:
         std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags)
         = 0;
 
+    // Keeps a window off the taskbar and the pager, where the window system
+    // does not already do so for a tool window; called each time before the
+    // window is shown. Nothing to do by default.
+    virtual void keepOffTaskbar(NativeWindow) { }
+
     // Blocks the calling thread.
     virtual void sleep(std::uint32_t milliseconds) = 0;
 

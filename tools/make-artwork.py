@@ -618,14 +618,17 @@ def corner_about(size=110):
     return img
 
 
+# The pointer beside "Current position", in pixels of its 15 x 21 picture.
+POINTER = [(1, 1), (1, 17), (5, 13), (8.5, 20), (11.5, 20), (8, 13),
+           (7.8, 12.5), (12.5, 12.5)]
+
+
 def current_position(w=15, h=21):
     """Crisp (not anti-aliased) pointer arrow drawn on the pixel grid:
     1-pixel dark outline, white inside, on white."""
-    # Vertices in pixel units; the tiny shift breaks ties for pixel centres
-    # lying exactly on the 45-degree edges.
-    pts = [(1, 1), (1, 17), (5, 13), (8.5, 20), (11.5, 20), (8, 13),
-           (7.8, 12.5), (12.5, 12.5)]
-    arrow = Polygon([(x + 1 - 0.01, y - 0.013) for x, y in pts])
+    # The tiny shift breaks ties for pixel centres lying exactly on the
+    # 45-degree edges.
+    arrow = Polygon([(x + 1 - 0.01, y - 0.013) for x, y in POINTER])
 
     def ins(x, y):
         return 0 <= x < w and 0 <= y < h and arrow.sd(x + 0.5, y + 0.5) < 0
@@ -640,6 +643,21 @@ def current_position(w=15, h=21):
             else:
                 rgb.append(INK)
     return rgb
+
+
+def current_position_large(w=30, h=42):
+    """The same pointer drawn twice as large: an outline as wide as one pixel
+    of the small picture, straight edges on the pixel grid, slanted edges
+    smooth."""
+    img = Image(w, h, WHITE)
+    unit = 2.0 / max(w, h)  # one pixel of the small picture
+    # The small picture's corners, less the kink at the tail's root that only
+    # steers which pixels its edge takes there.
+    corners = POINTER[:5] + [(8, 12.5)] + POINTER[7:]
+    arrow = Polygon([((x + 1) * unit, y * unit) for x, y in corners])
+    img.draw(arrow, INK)
+    img.draw(Offset(arrow, -unit), WHITE)
+    return img.rgb8()
 
 
 def working(frame, size=20):
@@ -682,11 +700,9 @@ def main(argv):
             img = working(frame, 20 * scale)
             write_jpeg(path('working-%d%s.jpg' % (frame, suffix)), img.w, img.h, img.rgb8())
 
-    # The pointer is pixel art: its large rendition doubles every pixel.
-    small = current_position()
-    write_bmp24(path('current-position.bmp'), 15, 21, small)
-    large = [small[(y // 2) * 15 + x // 2] for y in range(42) for x in range(30)]
-    write_bmp24(path('current-position@2x.bmp'), 30, 42, large)
+    # The pointer is pixel art at its own size and drawn anew twice as large.
+    write_bmp24(path('current-position.bmp'), 15, 21, current_position())
+    write_bmp24(path('current-position@2x.bmp'), 30, 42, current_position_large())
 
     icons = {}
     for size in (16, 22, 24, 32, 48, 64, 128, 256):

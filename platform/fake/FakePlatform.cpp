@@ -12,6 +12,9 @@ std::string hex(unsigned long long value, int digits)
     return buffer;
 }
 
+// Each window by its own handle, so that a log tells the windows apart.
+std::string handle(NativeWindow window) { return window != 0 ? hex(window, 0) : "null"; }
+
 } // namespace
 
 void FakePlatform::mouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy,
@@ -44,9 +47,9 @@ std::uint16_t FakePlatform::asyncKeyState(int virtualKey)
 bool FakePlatform::setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t x,
     std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags)
 {
-    log_.push_back("SetWindowPos " + std::string(window ? "window" : "null") + " "
-        + std::to_string(insertAfter) + " " + std::to_string(x) + " " + std::to_string(y) + " "
-        + std::to_string(cx) + " " + std::to_string(cy) + " " + std::to_string(flags));
+    log_.push_back("SetWindowPos " + handle(window) + " " + std::to_string(insertAfter) + " "
+        + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(cx) + " "
+        + std::to_string(cy) + " " + std::to_string(flags));
     throwIfAsked(Call::SetWindowPos, "SetWindowPos");
     return !failing(Call::SetWindowPos);
 }
@@ -89,9 +92,8 @@ std::intptr_t FakePlatform::shellExecute(NativeWindow owner, const std::string& 
     const std::string& file, const std::string& parameters, const std::string& directory,
     int showCommand)
 {
-    log_.push_back("ShellExecute " + std::string(owner ? "window" : "null") + " \"" + operation
-        + "\" \"" + file + "\" \"" + parameters + "\" \"" + directory + "\" "
-        + std::to_string(showCommand));
+    log_.push_back("ShellExecute " + handle(owner) + " \"" + operation + "\" \"" + file + "\" \""
+        + parameters + "\" \"" + directory + "\" " + std::to_string(showCommand));
     throwIfAsked(Call::ShellExecute, "ShellExecute");
     return failing(Call::ShellExecute) ? 2 : 33;
 }

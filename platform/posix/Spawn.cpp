@@ -54,12 +54,13 @@ std::string findInPath(const std::string& program)
         return executable(program) ? program : std::string();
     const char* path = std::getenv("PATH");
     const std::string dirs = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+    // An empty entry would mean the current folder, where anything could
+    // stand in for a system tool; it is passed over.
     std::size_t start = 0;
-    while (start <= dirs.size()) {
+    while (start < dirs.size()) {
         const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-        const std::string dir = end > start ? dirs.substr(start, end - start) : ".";
-        const std::string candidate = dir + "/" + program;
-        if (executable(candidate))
+        const std::string candidate = dirs.substr(start, end - start) + "/" + program;
+        if (end > start && executable(candidate))
             return candidate;
         start = end + 1;
     }

@@ -12,6 +12,7 @@ namespace platform::posix {
 std::vector<std::string> systemActionFor(const std::string& commandLine);
 
 // The executable that PATH names for a program, or "" when there is none.
+// Empty entries of PATH are skipped, never read as the current folder.
 std::string findInPath(const std::string& program);
 
 // Starts a program with arguments, without a shell, in a session of its own,

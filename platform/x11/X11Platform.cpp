@@ -220,33 +220,15 @@ public:
     bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t, std::int32_t,
         std::int32_t, std::int32_t, std::uint32_t) override
     {
-        if (display_ == nullptr || window == 0 || insertAfter != HWND_TOPMOST)
+        if (insertAfter != HWND_TOPMOST)
             return false;
-        const Window xwindow = static_cast<Window>(window);
-        const Atom state = XInternAtom(display_, "_NET_WM_STATE", False);
-        const Atom above = XInternAtom(display_, "_NET_WM_STATE_ABOVE", False);
+        return addStates(window, "_NET_WM_STATE_ABOVE", nullptr);
+    }
 
-        XWindowAttributes attributes {};
-        if (XGetWindowAttributes(display_, xwindow, &attributes) == 0)
-            return false;
-        if (attributes.map_state == IsUnmapped) {
-            // Read by the window manager when the window is mapped.
-            XChangeProperty(display_, xwindow, state, XA_ATOM, 32, PropModeAppend,
-                reinterpret_cast<const unsigned char*>(&above), 1);
-        } else {
-            XEvent event {};
-            event.xclient.type = ClientMessage;
-            event.xclient.window = xwindow;
-            event.xclient.message_type = state;
-            event.xclient.format = 32;
-            event.xclient.data.l[0] = 1; // _NET_WM_STATE_ADD
-            event.xclient.data.l[1] = static_cast<long>(above);
-            event.xclient.data.l[3] = 1; // from a normal application
-            XSendEvent(display_, DefaultRootWindow(display_), False,
-                SubstructureRedirectMask | SubstructureNotifyMask, &event);
-        }
-        XFlush(display_);
-        return true;
+    // Qt gives a tool window the utility type only, which taskbars may list.
+    void keepOffTaskbar(NativeWindow window) override
+    {
+        addStates(window, "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER");
     }
 
     void sleep(std::uint32_t milliseconds) override { posix::sleepMs(milliseconds); }
@@ -267,6 +249,42 @@ public:
     }
 
 private:
+    // Adds one or two states to a window's _NET_WM_STATE: while it is
+    // unmapped to the property, which the window manager reads when it maps
+    // the window (the window manager clears it at each unmap, and Qt keeps
+    // what it finds); while it is mapped by asking the window manager.
+    bool addStates(NativeWindow window, const char* first, const char* second)
+    {
+        if (display_ == nullptr || window == 0)
+            return false;
+        const Window xwindow = static_cast<Window>(window);
+        const Atom state = XInternAtom(display_, "_NET_WM_STATE", False);
+        const Atom added[2] = {XInternAtom(display_, first, False),
+            second != nullptr ? XInternAtom(display_, second, False) : None};
+
+        XWindowAttributes attributes {};
+        if (XGetWindowAttributes(display_, xwindow, &attributes) == 0)
+            return false;
+        if (attributes.map_state == IsUnmapped) {
+            XChangeProperty(display_, xwindow, state, XA_ATOM, 32, PropModeAppend,
+                reinterpret_cast<const unsigned char*>(added), added[1] != None ? 2 : 1);
+        } else {
+            XEvent event {};
+            event.xclient.type = ClientMessage;
+            event.xclient.window = xwindow;
+            event.xclient.message_type = state;
+            event.xclient.format = 32;
+            event.xclient.data.l[0] = 1; // _NET_WM_STATE_ADD
+            event.xclient.data.l[1] = static_cast<long>(added[0]);
+            event.xclient.data.l[2] = static_cast<long>(added[1]);
+            event.xclient.data.l[3] = 1; // from a normal application
+            XSendEvent(display_, DefaultRootWindow(display_), False,
+                SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        }
+        XFlush(display_);
+        return true;
+    }
+
     Display* display_ = nullptr;
     bool hasXTest_ = false;
     RawKeys rawKeys_;

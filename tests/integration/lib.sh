@@ -35,17 +35,41 @@ start_display() {
   export DISPLAY=":$number"
   unset XAUTHORITY
   if [ "${1:-}" = "--wm" ]; then
-    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-    PIDS+=($!)
-    # openbox sets the root's _NET_SUPPORTING_WM_CHECK once it manages the
-    # screen; a loaded machine can take seconds to get there.
-    for _ in $(seq 400); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-      sleep 0.05
-    done
-    fail "openbox did not start"
+    start_wm
   fi
 }
+
+# Starts openbox on $DISPLAY (its log named after $1) and returns once it
+# manages windows. openbox announces itself on the root window before it
+# handles new windows, and a window mapped in between stays unmapped for
+# good; so a probe window is mapped, a new one each time, until openbox
+# lists it among its clients, and it is gone again before this returns.
+start_wm() {
+  local probe listed
+  openbox --sm-disable >"$WORK/openbox${1:-}.log" 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 30); do
+    xlogo -geometry 8x8+0+0 >/dev/null 2>&1 &
+    probe=$!
+    listed=no
+    for _ in $(seq 40); do
+      wm_has_clients && listed=yes && break
+      sleep 0.05
+    done
+    kill "$probe" 2>/dev/null || true
+    wait "$probe" 2>/dev/null || true
+    if [ "$listed" = yes ]; then
+      for _ in $(seq 100); do
+        wm_has_clients || return 0
+        sleep 0.05
+      done
+      fail "openbox kept its probe window"
+    fi
+  done
+  fail "openbox did not start managing windows"
+}
+
+wm_has_clients() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 0x; }
 
 # Starts the program in the background with the given environment additions;
 # its output goes to $WORK/vantrel.log and its pid to VANTREL_PID.
@@ -67,6 +91,42 @@ wait_for_window() {
     sleep 0.05
   done
   fail "no window named $name appeared"
+}
+
+# The state of top-level window $1 as the window manager has it: Normal or Iconic.
+window_state() {
+  xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'
+}
+
+# Presses F9 until main window $1 reaches state $2 (a run minimizes it, a
+# stop restores it). A hold of 70 ms is seen by at most one poll of 100 ms,
+# but may fall between two; so a press that changed nothing after a generous
+# wait is made again, after a random pause that keeps it off the poll's grid.
+press_f9_until() {
+  local window=$1 wanted=$2
+  for _ in $(seq 10); do
+    xdotool keydown F9
+    sleep 0.07
+    xdotool keyup F9
+    for _ in $(seq 60); do
+      [ "$(window_state "$window")" = "$wanted" ] && return 0
+      sleep 0.05
+    done
+    sleep "0.$((RANDOM % 5))"
+  done
+  fail "F9 did not bring the main window to $wanted"
+}
+
+# Whether window $1 lies above window $2 in the window manager's stacking order.
+stacked_above() {
+  local stack position=0 upper=-1 lower=-1 w
+  stack=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+  for w in $stack; do
+    [ $((w)) = $(($1)) ] && upper=$position
+    [ $((w)) = $(($2)) ] && lower=$position
+    position=$((position + 1))
+  done
+  [ "$upper" -gt "$lower" ] && [ "$lower" -ge 0 ]
 }
 
 # Writes recording stand-ins for programs into folder $1: each appends its

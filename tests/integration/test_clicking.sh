@@ -2,7 +2,8 @@
 # F9 pressed while another application has the focus starts a run of the real
 # program: left clicks arrive at the pointer about once a second in that
 # application's window, the pointer stays put, the focus stays there too, and
-# F9 again stops the run with no click after it.
+# F9 again stops the run with no click after it. Then right and middle double
+# clicks reach the same window as X buttons 3 and 2.
 source "$(dirname "$0")/lib.sh"
 
 start_display --wm
@@ -20,9 +21,6 @@ target=$(awk '/^ready/ {print $2; exit}' "$WORK/clicks")
 start_vantrel PATH="$WORK/bin"
 main=$(wait_for_window Vantrel)
 
-window_state() { # Normal or Iconic
-  xprop -id "$main" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'
-}
 presses() { grep -c '^press' "$WORK/clicks" || true; }
 
 # Give the target the focus the way a user does: click into it.
@@ -34,31 +32,13 @@ for _ in $(seq 40); do
 done
 [ "$(xdotool getwindowfocus)" = "$target" ] || fail "the target window did not take the focus"
 pointer_before=$(xdotool getmouselocation --shell | grep -E '^[XY]=')
-[ "$(window_state)" = Normal ] || fail "the main window does not start in its normal state"
-
-# Presses F9 until the main window reaches the wanted state; a try that the
-# window manager has not followed yet is checked again and retried.
-press_f9_until() {
-  local wanted=$1 attempt
-  for attempt in $(seq 10); do
-    xdotool keydown F9
-    sleep 0.07
-    xdotool keyup F9
-    for _ in $(seq 10); do
-      [ "$(window_state)" = "$wanted" ] && return 0
-      sleep 0.05
-    done
-    sleep "0.$((RANDOM % 5 + 3))"
-    [ "$(window_state)" = "$wanted" ] && return 0
-  done
-  fail "F9 did not bring the main window to $wanted"
-}
+[ "$(window_state "$main")" = Normal ] || fail "the main window does not start in its normal state"
 
 clicks_before_run=$(presses)
-press_f9_until Iconic
+press_f9_until "$main" Iconic
 sleep 4.6
 [ "$(xdotool getwindowfocus)" = "$target" ] || fail "the run took the focus from the target window"
-press_f9_until Normal
+press_f9_until "$main" Normal
 clicks_at_stop=$(presses)
 sleep 2.5
 [ "$(presses)" = "$clicks_at_stop" ] || fail "a click came after the run was stopped"
@@ -76,17 +56,72 @@ awk -v at="$focus_click" '
   NR % 2 == 0 && $1 != "release" { print "line " NR " is not a release: " $0; bad = 1 }
   $2 != 1                        { print "not the left button: " $0; bad = 1 }
   $4 " " $5 != at                { print "not at the pointer (" at "): " $0; bad = 1 }
-  $1 == "release" && $3 - down > 5 { print "release " $3 - down " ms after its press"; bad = 1 }
+  $1 == "release" && (held == "" || $3 - down < held) { held = $3 - down }
   $1 == "press" {
     if (last != "") {
       gap = $3 - last
       printf "gap %d ms\n", gap
-      if (gap < 850 || gap > 1150) { print "gap out of 1000 +- 150 ms"; bad = 1 }
+      if (gap < 850) { print "gap shorter than 850 ms"; bad = 1 }
+      if (shortest == "" || gap < shortest) shortest = gap
     }
     last = $3; down = $3
   }
-  END { exit bad }
+  # A loaded machine can hold an event back, never bring one forward: some
+  # gaps may run long, but not all of them.
+  END {
+    if (shortest > 1150) { print "no gap within 1000 +- 150 ms"; bad = 1 }
+    if (held > 20) { print "every release came " held " ms or more after its press"; bad = 1 }
+    exit bad
+  }
 ' "$WORK/run" || fail "the clicks were not left clicks about 1 s apart: $(cat "$WORK/run")"
+
+# Right, then middle double clicks: the lists are set from the keyboard (a
+# click in the tenths field, Shift+Tab to the button list, then to the action
+# list), the run goes with the pointer on the target, and the target sees
+# X button 3, then 2, each click twice about 100 ms apart.
+corner() { xwininfo -id "$1" | awk '/Absolute upper-left [XY]:/ {printf "%s ", $4}'; }
+main_corner=$(corner "$main")
+double_clicks() { # button list item (0 Left, 1 Right, 2 Middle), X button
+  local downs=$1 button=$2 before
+  # A restored window grows back from its icon for a moment; a click before
+  # it is back in place would land on the desktop.
+  for _ in $(seq 100); do
+    [ "$(corner "$main")" = "$main_corner" ] && break
+    sleep 0.05
+  done
+  xdotool mousemove --window "$main" 432 121 click 1
+  for _ in $(seq 100); do
+    [ "$(xdotool getwindowfocus)" = "$main" ] && break
+    sleep 0.05
+  done
+  [ "$(xdotool getwindowfocus)" = "$main" ] || fail "a click did not give the main window the focus"
+  xdotool key --delay 80 shift+Tab Home $(printf 'Down %.0s' $(seq "$downs")) shift+Tab Home Down
+  xdotool mousemove 1100 850
+  before=$(wc -l <"$WORK/clicks")
+  press_f9_until "$main" Iconic
+  for _ in $(seq 200); do
+    [ "$(tail -n "+$((before + 1))" "$WORK/clicks" | grep -c '^press')" -ge 4 ] && break
+    sleep 0.05
+  done
+  press_f9_until "$main" Normal
+  tail -n "+$((before + 1))" "$WORK/clicks" | awk -v button="$button" '
+    $2 != button { print "not X button " button ": " $0; bad = 1 }
+    $1 == "press" && ++n % 2 == 0 {
+      gap = $3 - last
+      printf "button %d: second press %d ms after the first\n", button, gap
+      if (gap < 95) { print "the pause inside a double click is short"; bad = 1 }
+      if (shortest == "" || gap < shortest) shortest = gap
+    }
+    $1 == "press" { last = $3 }
+    END {
+      if (n < 4) { print n " presses"; bad = 1 }
+      if (shortest > 300) { print "no double click with a pause of about 100 ms"; bad = 1 }
+      exit bad
+    }
+  ' || fail "button $button: $(tail -n "+$((before + 1))" "$WORK/clicks")"
+}
+double_clicks 1 3
+double_clicks 2 2
 
 [ ! -e "$WORK/launched" ] || fail "a program was launched: $(cat "$WORK/launched")"
 echo "PASS: $count clicks"

@@ -47,7 +47,6 @@ W=$(wait_for_window Vantrel)
 sleep 0.5
 click() { click_at "$W" "$1" "$2"; }
 set_field() { set_field_at "$W" "$@"; } # x y text
-window_state() { xprop -id "$W" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'; }
 # Brightness of the countdown sentence's place: 1 when it holds nothing.
 sentence_brightness() {
   import -window "$W" "$WORK/shot.png"
@@ -58,8 +57,8 @@ sentence_brightness() {
 click 40 336  # "About"
 sleep 1
 click 450 390 # the link: the window goes down, the opener is missing
-for _ in $(seq 40); do [ "$(window_state)" = Iconic ] && break; sleep 0.05; done
-[ "$(window_state)" = Iconic ] || fail "the link did not minimize the window"
+for _ in $(seq 40); do [ "$(window_state "$W")" = Iconic ] && break; sleep 0.05; done
+[ "$(window_state "$W")" = Iconic ] || fail "the link did not minimize the window"
 kill -0 "$VANTREL_PID" || fail "the program ended after a link with no opener"
 xdotool windowactivate --sync "$W"
 sleep 0.5
@@ -76,15 +75,7 @@ sleep 1
 # --- 2. A display without XTEST ----------------------------------------------
 own_display -extension XTEST
 NOXTEST=$OWN_DISPLAY
-DISPLAY=$NOXTEST openbox --sm-disable >"$WORK/openbox-b.log" 2>&1 &
-PIDS+=($!)
-# As in start_display: a loaded machine can take seconds to get openbox going.
-for _ in $(seq 400); do
-  DISPLAY=$NOXTEST xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
-DISPLAY=$NOXTEST xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-  fail "openbox did not start on the display without XTEST"
+DISPLAY=$NOXTEST start_wm -b
 DISPLAY=$NOXTEST env PATH="$EMPTY" "$VANTREL" >"$WORK/noxtest.log" 2>&1 &
 noxtest_pid=$!
 PIDS+=("$noxtest_pid")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The tabs bring the right page into view, and the About link hands the web
-# page to a stand-in for xdg-open (alone on PATH) after minimizing the window.
+# The tabs bring the right page into view, the hover band follows the real
+# pointer, and the About link hands the web page to a stand-in for xdg-open
+# (alone on PATH) after minimizing the window.
 source "$(dirname "$0")/lib.sh"
 
 FAKE="$WORK/fakebin"
@@ -40,6 +41,21 @@ click 100 272 # the "Mouse" row, beside its label
 expect_page clicker 272
 click 40 336 # "About"
 expect_page about 336
+
+# The real pointer on the "System" row shows the hover band (its top edge at
+# y 288 turns #E0E0E0); on the About page's picture it hides the band again.
+band_edge_becomes() {
+  for _ in $(seq 40); do
+    import -window "$W" "$WORK/shot.png"
+    [ "$(pixel 60 288)" = "$1" ] && return 0
+    sleep 0.05
+  done
+  return 1
+}
+xdotool mousemove --window "$W" 60 300
+band_edge_becomes E0E0E0 || fail "no hover band over the System row"
+xdotool mousemove --window "$W" 312 160
+band_edge_becomes CDCDCD || fail "the hover band stays over the About picture"
 [ ! -e "$OPENED" ] || fail "something was opened before the link was clicked"
 
 click 450 390 # the link "more free software"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real window under a window manager: title, fixed centred client area,
-# stay-on-top, the hidden working window, and a clean exit when closed.
+# stay-on-top, the working window hidden and during runs, and a clean exit
+# when closed in the middle of a run.
 source "$(dirname "$0")/lib.sh"
 
 start_display --wm
@@ -47,21 +48,16 @@ done
 xdotool search --sync --onlyvisible --name '^cover$' >/dev/null
 wmctrl -i -a "$other"
 sleep 0.3
-# Stacking order from bottom to top: the main window's frame stays above.
-stack=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
-pos_main=-1 pos_other=-1 i=0
-for w in $stack; do
-  [ $((w)) = $((main)) ] && pos_main=$i
-  [ $((w)) = $((other)) ] && pos_other=$i
-  i=$((i + 1))
-done
-[ "$pos_main" -gt "$pos_other" ] || fail "a later window covers the main window ($stack)"
-# What is seen in the middle of the main window is the main window.
-frame=$(xwininfo -tree -id "$main" | awk '/Parent window id:/ {print $4}')
-xdotool mousemove 600 480
-eval "$(xdotool getmouselocation --shell)"
-[ $((WINDOW)) = $((main)) ] || [ $((WINDOW)) = $((frame)) ] \
-  || fail "the pointer finds window $WINDOW above the main window"
+# What is seen at (x, y) of the screen is window $3 (or its frame).
+seen_at() {
+  local frame
+  frame=$(xwininfo -tree -id "$3" | awk '/Parent window id:/ {print $4}')
+  xdotool mousemove "$1" "$2"
+  eval "$(xdotool getmouselocation --shell)"
+  [ $((WINDOW)) = $(($3)) ] || [ $((WINDOW)) = $((frame)) ]
+}
+stacked_above "$main" "$other" || fail "a later window covers the main window"
+seen_at 600 480 "$main" || fail "the pointer finds another window above the main window"
 
 # The working window exists, hidden, as a 20 x 20 square at 0,0 that never
 # accepts the input focus.
@@ -75,7 +71,35 @@ xprop -id "$working" WM_HINTS | grep -q 'accepts input or input focus: False' \
   || fail "the working window would take the focus"
 xprop -id "$working" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "working window not above"
 
-# Closed by the window manager: no question, exit status 0 at once.
+# A run shows it at 0,0, 20 x 20 and without a frame, above the window just
+# brought to the front and off the taskbar and pager; the next run again,
+# although the window manager drops a window's states when it is hidden.
+for run in 1 2; do
+  press_f9_until "$main" Iconic
+  for _ in $(seq 100); do
+    xwininfo -id "$working" | grep -q 'Map State: IsViewable' && break
+    sleep 0.05
+  done
+  winfo=$(xwininfo -id "$working")
+  grep -q 'Map State: IsViewable' <<<"$winfo" || fail "run $run: the working window is not shown"
+  grep -q 'Absolute upper-left X:  0$' <<<"$winfo" && grep -q 'Absolute upper-left Y:  0$' <<<"$winfo" \
+    && grep -q '^  Width: 20$' <<<"$winfo" && grep -q '^  Height: 20$' <<<"$winfo" \
+    || fail "run $run: the working window is not a 20x20 square at 0,0: $winfo"
+  xprop -id "$working" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0$' || fail "run $run: it has a frame"
+  states=$(xprop -id "$working" _NET_WM_STATE)
+  for state in ABOVE SKIP_TASKBAR SKIP_PAGER; do
+    grep -q "_NET_WM_STATE_$state" <<<"$states" || fail "run $run: no $state: $states"
+  done
+  wmctrl -i -a "$other"
+  sleep 0.3
+  stacked_above "$working" "$other" || fail "run $run: the window brought to the front covers it"
+  seen_at 10 10 "$working" || fail "run $run: the pointer finds another window at 10,10"
+  xdotool mousemove 640 900 # the run's clicks fall on the cover
+  [ "$run" = 2 ] || press_f9_until "$main" Normal
+done
+
+# Closed by the window manager during the run: no question, exit status 0
+# at once, and the working window goes with it.
 wmctrl -i -c "$main"
 for _ in $(seq 60); do
   kill -0 "$VANTREL_PID" 2>/dev/null || break

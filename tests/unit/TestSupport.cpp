@@ -1,6 +1,46 @@
 #include "TestSupport.h"
 
+#include <QPainter>
+
 namespace testing {
+namespace {
+
+// How far a picture departs from its paper, summed over its pixels.
+double ink(const QImage& picture, const QColor& paper)
+{
+    double sum = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            sum += qAbs(qGray(picture.pixel(x, y)) - qGray(paper.rgb()));
+    return sum;
+}
+
+} // namespace
+
+QStringList boldLabelsDrawnRegular(const app::frmMain& form)
+{
+    QStringList regular;
+    for (const auto* label : form.findChildren<app::Label*>()) {
+        if (!label->font().bold() || label->caption().isEmpty())
+            continue;
+        // The label as the window draws it, over whatever lies behind it.
+        const QImage drawn = label->parentWidget()->grab(label->geometry()).toImage();
+        const QColor paper = drawn.pixelColor(drawn.width() - 1, 0);
+        QImage plain(drawn.size(), QImage::Format_RGB32);
+        plain.setDevicePixelRatio(drawn.devicePixelRatio());
+        plain.fill(paper);
+        QFont face(label->font().family());
+        face.setPixelSize(label->font().pixelSize());
+        QPainter painter(&plain);
+        painter.setFont(face);
+        painter.setPen(label->palette().color(label->foregroundRole()));
+        painter.drawText(label->contentsRect(), int(label->alignment()), label->caption());
+        painter.end();
+        if (ink(drawn, paper) < 1.15 * ink(plain, paper))
+            regular << label->objectName();
+    }
+    return regular;
+}
 
 Fixture::Fixture()
 {

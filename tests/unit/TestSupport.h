@@ -7,9 +7,15 @@
 #include "app/frmMain.h"
 #include "platform/fake/FakePlatform.h"
 
+#include <QStringList>
+
 #include <memory>
 
 namespace testing {
+
+// The bold labels of a window whose captions, as drawn, lay hardly more ink
+// than the same captions in the regular face: bold in name only.
+QStringList boldLabelsDrawnRegular(const app::frmMain& form);
 
 class Fixture {
 public:

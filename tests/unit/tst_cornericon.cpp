@@ -123,6 +123,24 @@ private slots:
         QCOMPARE(I().geometry(), QRect(0, 0, 110, 110));
     }
 
+    // Each tab's click runs the animation through the window's own timer
+    // connections to its end: the chosen page's icon, full size, all idle.
+    void tabClicksAnimateThroughTheirTimers()
+    {
+        f().form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f().form()));
+        const std::pair<const char*, const char*> tabs[]
+            = {{"Label2", "Picture3"}, {"Label3", "Picture4"}, {"Label1", "Picture1"}};
+        for (const auto& [tab, picture] : tabs) {
+            QTest::mouseClick(&f().c<app::Label>(tab), Qt::LeftButton);
+            QTRY_VERIFY2(!f().timer("Timer4").enabled() && !f().timer("Timer5").enabled()
+                    && !f().timer("Timer6").enabled() && !f().timer("Timer1").enabled(),
+                tab);
+            QVERIFY2(shows(picture), tab);
+            QCOMPARE(iconRect(), iconAt[9]);
+        }
+    }
+
     void pictureIsExchangedBeforeTheSizesAtStep6()
     {
         // On a shown window each geometry change is delivered at once.

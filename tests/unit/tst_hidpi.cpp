@@ -1,6 +1,7 @@
 // On a high-density screen the window draws the larger renditions of its
 // pictures, at the same size in the layout.
 #include "TestSupport.h"
+#include "app/Fonts.h"
 #include "app/frmWorking.h"
 #include "ui/CornerIcon.h"
 
@@ -30,6 +31,10 @@ private slots:
         const QPixmap picture = app::loadPicture(path);
         QCOMPARE(picture.size(), pixels);
         QCOMPARE(picture.devicePixelRatio(), ratio);
+        // Drawn anew at that size, not the small picture with its pixels doubled.
+        const QImage doubled = QImage(path).scaled(pixels).convertToFormat(QImage::Format_RGB32);
+        if (ratio == 2.0)
+            QVERIFY(picture.toImage().convertToFormat(QImage::Format_RGB32) != doubled);
     }
 
     void theWindowDrawsThemAtTheirLayoutSize()
@@ -45,6 +50,14 @@ private slots:
         for (int i = 0; i < 6; ++i)
             f.form().cornerIcon().Timer5_Timer();
         QCOMPARE(corner.picture().devicePixelRatio(), 2.0);
+    }
+
+    // Bold captions stay bold where a face has no bold drawing of its own.
+    void boldCaptionsLookBold()
+    {
+        app::loadFonts();
+        testing::Fixture f;
+        QCOMPARE(testing::boldLabelsDrawnRegular(f.form()), {});
     }
 };
 

@@ -292,6 +292,10 @@ private slots:
         }
     }
 
+    // The headings, the tab names and the hot-key note are drawn in a bold
+    // face, not in a regular face that only carries a bold name.
+    void boldCaptionsLookBold() { QCOMPARE(testing::boldLabelsDrawnRegular(f->form()), {}); }
+
     // A label that does not grow shows its whole caption inside its box, and
     // so do the captions of the buttons, option buttons and check box.
     void captionsFit()

@@ -1,6 +1,8 @@
 // The POSIX process helpers: which program carries out each shutdown command
-// line, the PATH search, and the detached start without a shell. Nothing here
-// ever starts a system action: only /bin/true and scripts of the test's own.
+// line, the PATH search, and the detached start without a shell, also as the
+// native backend uses them. Nothing here ever starts a system action: only
+// /bin/true and scripts of the test's own, alone on PATH.
+#include "platform/Platform.h"
 #include "platform/posix/Spawn.h"
 
 #include <QDir>
@@ -54,6 +56,26 @@ private:
     bool had_;
     QByteArray old_;
 };
+
+// Writes a program `name` into `dir` that records its parent and each of its
+// arguments, one "[argument]" a line, into the file whose path it returns.
+QString writeRecorder(const QTemporaryDir& dir, const QString& name)
+{
+    const QByteArray out = dir.filePath(QStringLiteral("out")).toLocal8Bit();
+    writeScript(dir.filePath(name),
+        "#!/bin/sh\n{ echo \"ppid=$PPID\"; for a in \"$@\"; do echo \"[$a]\"; done; } > \"" + out
+            + ".tmp\"\n/bin/mv \"" + out + ".tmp\" \"" + out + "\"\n");
+    return QString::fromLocal8Bit(out);
+}
+
+// What the recorder wrote, once it has run.
+QList<QByteArray> recorded(const QString& out)
+{
+    if (!QTest::qWaitFor([&out] { return QFile::exists(out); }, 5000))
+        return {};
+    QFile file(out);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
+}
 
 } // namespace
 
@@ -123,6 +145,21 @@ private slots:
         QCOMPARE(platform::posix::findInPath(first.path().toStdString() + "/plain"), std::string());
     }
 
+    // An empty entry of PATH never stands for the current folder.
+    void findInPathSkipsEmptyEntries()
+    {
+        QTemporaryDir here;
+        QVERIFY(here.isValid());
+        writeScript(here.filePath(QStringLiteral("systemctl")), "#!/bin/sh\n");
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(here.path()));
+        for (const char* path : {"", ":", "/nonexistent::/nonexistent", "/nonexistent:"}) {
+            ScopedEnv env("PATH", path);
+            QVERIFY2(platform::posix::findInPath("systemctl").empty(), path);
+        }
+        QVERIFY(QDir::setCurrent(before));
+    }
+
     void spawnReportsWhetherTheProgramStarted()
     {
         QVERIFY(platform::posix::spawnDetached({"/bin/true"}));
@@ -143,17 +180,10 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString out = dir.filePath(QStringLiteral("out"));
-        writeScript(dir.filePath(QStringLiteral("record")),
-            "#!/bin/sh\n{ echo \"ppid=$PPID\"; for a in \"$@\"; do echo \"[$a]\"; done; } > \""
-                + out.toLocal8Bit() + ".tmp\"\n/bin/mv \"" + out.toLocal8Bit() + ".tmp\" \""
-                + out.toLocal8Bit() + "\"\n");
+        const QString out = writeRecorder(dir, QStringLiteral("record"));
         ScopedEnv env("PATH", dir.path().toLocal8Bit());
         QVERIFY(platform::posix::spawnDetached({"record", "two words", "$HOME;*", ""}));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 5000);
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
+        const QList<QByteArray> lines = recorded(out);
         QVERIFY(lines.size() >= 4);
         // Started by an intermediate that has left: not a child of ours.
         QVERIFY(lines[0].startsWith("ppid="));
@@ -161,6 +191,20 @@ private slots:
         QCOMPARE(lines[1], QByteArray("[two words]"));
         QCOMPARE(lines[2], QByteArray("[$HOME;*]"));
         QCOMPARE(lines[3], QByteArray("[]"));
+    }
+
+    // The native backend's log-off takes the same road: the session id
+    // reaches loginctl as one argument, blanks and semicolons included.
+    void logOffPassesTheSessionIdAsOneArgument()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString out = writeRecorder(dir, QStringLiteral("loginctl"));
+        ScopedEnv env("PATH", dir.path().toLocal8Bit());
+        ScopedEnv session("XDG_SESSION_ID", "c7 x;y");
+        QVERIFY(platform::makeNative()->launch("shutdown -l", 0));
+        const QList<QByteArray> lines = recorded(out);
+        QCOMPARE(lines.mid(1), (QList<QByteArray> {"[terminate-session]", "[c7 x;y]", ""}));
     }
 };
 

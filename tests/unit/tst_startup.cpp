@@ -1,6 +1,7 @@
 // Start-up: the state the load handler leaves, the topmost calls for both
 // windows, and every way of closing ending the program at once.
 #include "TestSupport.h"
+#include "app/LayoutBuilder.h"
 #include "app/frmWorking.h"
 #include "clicker/ClickRun.h"
 #include "clicker/Presets.h"
@@ -118,15 +119,40 @@ private slots:
         QCOMPARE(timer.enabled(), running);
         QCOMPARE(timer.timerType(), Qt::PreciseTimer);
         QVERIFY(!timer.isSingleShot());
+        // The layout gives each timer its start state as it builds it, so
+        // that nothing done at load time can be undone afterwards.
+        QWidget bare;
+        QCOMPARE(app::buildLayout(bare).timers.value(name)->enabled(), running);
     }
 
-    // Both windows join the topmost band, the main window first; the working
-    // window exists from then on, hidden, with its blink running.
+    // Both windows join the topmost band, once each, the main window first
+    // and before the working window is even created; the working window
+    // exists from then on, hidden, with its blink running.
     void topMost()
     {
+        // How many placements have been made when each object is created.
+        struct Creations : QObject {
+            QHash<QObject*, qsizetype> placementsBefore;
+            bool eventFilter(QObject* object, QEvent* event) override
+            {
+                if (event->type() == QEvent::Create)
+                    placementsBefore.insert(object,
+                        static_cast<platform::FakePlatform&>(platform::current())
+                            .count("SetWindowPos"));
+                return false;
+            }
+        } creations;
+        qApp->installEventFilter(&creations);
         testing::Fixture f;
+        qApp->removeEventFilter(&creations);
+        QCOMPARE(creations.placementsBefore.value(&f.form(), -1), 0);
+        QCOMPARE(creations.placementsBefore.value(&f.form().working(), -1), 1);
+        const auto line = [](QWidget& window) {
+            return QStringLiteral("SetWindowPos 0x%1 -1 0 0 0 0 3")
+                .arg(QString::number(quintptr(window.winId()), 16).toUpper());
+        };
         QCOMPARE(QString::fromStdString(f.fake().text()),
-            QStringLiteral("SetWindowPos window -1 0 0 0 0 3\nSetWindowPos window -1 0 0 0 0 3"));
+            line(f.form()) + QLatin1Char('\n') + line(f.form().working()));
         QVERIFY(f.form().hasWorking());
         QVERIFY(f.form().windowFlags() & Qt::WindowStaysOnTopHint);
         auto& working = f.form().working();

@@ -36,6 +36,10 @@ private slots:
         QCOMPARE(one.size(), QSize(20, 20));
         QCOMPARE(two.size(), QSize(20, 20));
         QVERIFY(one != two);
+        // Picture2 lies in front of Picture1 (the last child is frontmost).
+        const auto boxes = working.findChildren<app::PictureBox*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes.last()->objectName(), QStringLiteral("Picture2"));
         // The frame holders lie outside the square and are never seen.
         QVERIFY(!working.rect().intersects(working.picture1().geometry()));
         QVERIFY(!working.rect().intersects(working.picture2().geometry()));
