@@ -18,6 +18,7 @@ public:
     {
         return false;
     }
+    void keepOffTaskbar(NativeWindow) override { }
     void sleep(std::uint32_t) override { }
     std::intptr_t shellExecute(NativeWindow, const std::string&, const std::string&,
         const std::string&, const std::string&, int) override

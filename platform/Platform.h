@@ -55,8 +55,8 @@ public:
 
     // Keeps a window off the taskbar and the pager, where the window system
     // does not already do so for a tool window; called each time before the
-    // window is shown. Nothing to do by default.
-    virtual void keepOffTaskbar(NativeWindow) { }
+    // window is shown.
+    virtual void keepOffTaskbar(NativeWindow window) = 0;
 
     // Blocks the calling thread.
     virtual void sleep(std::uint32_t milliseconds) = 0;

@@ -54,6 +54,11 @@ bool FakePlatform::setWindowPos(NativeWindow window, std::intptr_t insertAfter, 
     return !failing(Call::SetWindowPos);
 }
 
+void FakePlatform::keepOffTaskbar(NativeWindow window)
+{
+    log_.push_back("KeepOffTaskbar " + handle(window));
+}
+
 std::uint16_t FakePlatform::stateFromPresses(int virtualKey)
 {
     const auto last = lastQuery_.try_emplace(virtualKey, -1).first;

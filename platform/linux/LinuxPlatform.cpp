@@ -52,6 +52,12 @@ public:
         return windowsAreX11_ && x11_->setWindowPos(window, insertAfter, x, y, cx, cy, flags);
     }
 
+    void keepOffTaskbar(NativeWindow window) override
+    {
+        if (windowsAreX11_)
+            x11_->keepOffTaskbar(window);
+    }
+
     void sleep(std::uint32_t milliseconds) override { x11_->sleep(milliseconds); }
 
     std::intptr_t shellExecute(NativeWindow owner, const std::string& operation,

@@ -78,6 +78,10 @@ public:
             != FALSE;
     }
 
+    // A tool window (WS_EX_TOOLWINDOW, which the toolkit gives it) has no
+    // taskbar button on Windows already.
+    void keepOffTaskbar(NativeWindow) override { }
+
     void sleep(std::uint32_t milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
 
     std::intptr_t shellExecute(NativeWindow owner, const std::string& operation,

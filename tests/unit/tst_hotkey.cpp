@@ -39,7 +39,9 @@ private slots:
 
         char query[64];
         std::snprintf(query, sizeof query, "GetAsyncKeyState 0x78 = 0x%04X", state);
-        QCOMPARE(f.fake().text(true), std::string(query) + (toggles ? "\nSleep 100" : ""));
+        QCOMPARE(f.fake().log().front(), std::string(query));
+        QCOMPARE(f.fake().count("GetAsyncKeyState"), 1);
+        QCOMPARE(f.fake().log().back() == "Sleep 100", toggles);
         QCOMPARE(f.form().clickRun().isClicking, std::int16_t(toggles ? -1 : 0));
         QCOMPARE(f.c<app::CommandButton>("cmdStart").text(),
             toggles ? QStringLiteral("Stop") : QStringLiteral("Start"));
