@@ -28,13 +28,17 @@ options=(
   -no-opengl -no-dbus -no-icu -no-gif -no-zstd -no-freetype
   -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz
   -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-testlib
-  -no-feature-concurrent -no-feature-xml -no-feature-direct2d -no-feature-vulkan
+  -no-feature-concurrent -no-feature-xml -no-feature-vulkan
+  # The Direct2D platform plugin, and with it the DirectWrite 3 font database
+  # (which Qt 6.4 only compiles beside Direct2D); fonts come through GDI.
+  -no-feature-direct2d -no-feature-directwrite3
   -no-feature-undocommand -no-feature-textodfwriter -no-feature-textmarkdownreader
   -no-feature-textmarkdownwriter
-  # Widgets the program has none of.
+  # Widgets the program has none of. (Not the input dialog: without it the
+  # Windows style's precompiled header fails.)
   -no-feature-graphicsview -no-feature-mdiarea -no-feature-dockwidget
   -no-feature-filedialog -no-feature-colordialog -no-feature-fontdialog
-  -no-feature-inputdialog -no-feature-progressdialog -no-feature-wizard
+  -no-feature-progressdialog -no-feature-wizard
   -no-feature-errormessage -no-feature-calendarwidget -no-feature-datetimeedit
   -no-feature-fontcombobox -no-feature-keysequenceedit -no-feature-lcdnumber
   -no-feature-dial -no-feature-splashscreen
@@ -120,10 +124,9 @@ work="$cache/work-$key"
 rm -rf "$work" "$prefix"
 mkdir -p "$work" "$prefix"
 start=$SECONDS
+# Each step chained with &&: a subshell on the left of || ignores set -e.
 (
-  cd "$work"
-  wait_for_apt
-  apt-get source -qq "qt6-base=$version"
+  cd "$work" && wait_for_apt && apt-get source -qq "qt6-base=$version"
 ) >"$log" 2>&1 || {
   tail -n 30 "$log" >&2
   exit 1
@@ -133,12 +136,12 @@ printf '%s\n' "$toolchain_text" >"$prefix/mingw-w64.cmake"
 
 mkdir -p "$work/build"
 (
-  cd "$work/build"
-  nice -n 19 "$src/configure" -prefix "$prefix" "${options[@]}" -- \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64.cmake"
-  nice -n 19 cmake --build . --parallel "$(nproc)"
-  cmake --install .
+  cd "$work/build" &&
+    nice -n 19 "$src/configure" -prefix "$prefix" "${options[@]}" -- \
+      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+      -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64.cmake" &&
+    nice -n 19 cmake --build . --parallel "$(nproc)" &&
+    cmake --install .
 ) >>"$log" 2>&1 || {
   tail -n 40 "$log" >&2
   echo "qt-windows: the build failed; the whole log is $log" >&2
