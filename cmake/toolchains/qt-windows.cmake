@@ -3,8 +3,14 @@
 # the mingw-w64 compilers and points at Debian's moc, rcc and uic.
 # VANTREL_QT_WINDOWS_PREFIX may name another such Qt (a modified one, to relink
 # the program with it).
+# A Qt named once stays this build folder's Qt (-U VANTREL_QT_WINDOWS_PREFIX
+# to return to the script's).
 if(DEFINED ENV{VANTREL_QT_WINDOWS_PREFIX})
-  set(_vantrel_qt "$ENV{VANTREL_QT_WINDOWS_PREFIX}")
+  set(VANTREL_QT_WINDOWS_PREFIX "$ENV{VANTREL_QT_WINDOWS_PREFIX}"
+    CACHE PATH "The Qt for Windows to build against" FORCE)
+endif()
+if(VANTREL_QT_WINDOWS_PREFIX)
+  set(_vantrel_qt "${VANTREL_QT_WINDOWS_PREFIX}")
 else()
   execute_process(
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/../../scripts/qt-windows.sh --prefix
