@@ -49,6 +49,7 @@ start_listener() {
   for _ in $(seq 100); do grep -q '^ready' "$WORK/clicks" 2>/dev/null && return 0; sleep 0.1; done
   fail "the listener window did not come up"
 }
+
 # Waits until the clicker, shutdown or about page ($1) is on show and at
 # rest, told by two bands at the pages' right edge, which the page sliding
 # in reaches last: the clicker page's "Intervel" band and the shutdown page's
