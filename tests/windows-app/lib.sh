@@ -75,7 +75,7 @@ downs() { grep -c ' down ' "$WORK/clicks" || true; }
 # random length.
 press_f9_until() {
   for _ in $(seq 10); do
-    probe key F9 80
+    probe f9 80
     for _ in $(seq 6); do
       probe state | grep -Eq "$1" && return 0
       sleep 0.2
