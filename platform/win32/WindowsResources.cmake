@@ -38,3 +38,19 @@ function(vantrel_add_windows_resources target)
   set_property(SOURCE ${VANTREL_RESOURCE_FILE} APPEND PROPERTY OBJECT_DEPENDS
     ${VANTREL_ICON_FILE})
 endfunction()
+
+# The program's manifest: per-monitor DPI awareness from the first line of
+# code on, and no elevation. MSVC's linker merges a listed .manifest into the
+# one it writes; with MinGW it goes in as resource 1 of type 24 (RT_MANIFEST).
+set(VANTREL_MANIFEST_FILE "${PROJECT_BINARY_DIR}/vantrel.manifest")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/vantrel.manifest.in ${VANTREL_MANIFEST_FILE} @ONLY)
+function(vantrel_add_windows_manifest target)
+  if(MSVC)
+    target_sources(${target} PRIVATE ${VANTREL_MANIFEST_FILE})
+    return()
+  endif()
+  set(rc "${PROJECT_BINARY_DIR}/vantrel-manifest.rc")
+  file(WRITE ${rc} "1 24 \"${VANTREL_MANIFEST_FILE}\"\n")
+  target_sources(${target} PRIVATE ${rc})
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${VANTREL_MANIFEST_FILE})
+endfunction()

@@ -45,10 +45,15 @@ start_display() {
 # good; so a probe window is mapped, a new one each time, until openbox
 # lists it among its clients, and it is gone again before this returns.
 start_wm() {
-  local probe listed
-  openbox --sm-disable >"$WORK/openbox${1:-}.log" 2>&1 &
-  PIDS+=($!)
+  local probe listed wm=""
   for _ in $(seq 30); do
+    # Now and then openbox cannot open a display that has just come up and
+    # exits at once: it is started again then.
+    if [ -z "$wm" ] || ! kill -0 "$wm" 2>/dev/null; then
+      openbox --sm-disable >>"$WORK/openbox${1:-}.log" 2>&1 &
+      wm=$!
+      PIDS+=("$wm")
+    fi
     xlogo -geometry 8x8+0+0 >/dev/null 2>&1 &
     probe=$!
     listed=no
@@ -66,7 +71,7 @@ start_wm() {
       fail "openbox kept its probe window"
     fi
   done
-  fail "openbox did not start managing windows"
+  fail "openbox did not start managing windows: $(cat "$WORK/openbox${1:-}.log")"
 }
 
 wm_has_clients() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 0x; }

@@ -1,0 +1,27 @@
+# The Windows release, made by `cpack --preset windows-app` (or `cpack -G ZIP`
+# in the build folder): vantrel-<version>-win64.zip holding the program, the
+# licence texts that come with statically linked Qt, how to relink, and a
+# short readme. Texts get Windows line ends.
+if(NOT QT6_INSTALL_PREFIX OR NOT EXISTS "${QT6_INSTALL_PREFIX}/licenses")
+  message(FATAL_ERROR "The Windows package needs the Qt of scripts/qt-windows.sh (its licenses/ folder)")
+endif()
+set(_vantrel_win_dir ${CMAKE_CURRENT_LIST_DIR})
+set(_vantrel_win_out ${PROJECT_BINARY_DIR}/package-texts)
+foreach(text README RELINKING)
+  configure_file(${_vantrel_win_dir}/${text}.txt.in ${_vantrel_win_out}/${text}.txt @ONLY
+    NEWLINE_STYLE WIN32)
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${_vantrel_win_out}/LICENSE.txt COPYONLY)
+file(GLOB _vantrel_qt_texts ${QT6_INSTALL_PREFIX}/licenses/*)
+
+install(TARGETS vantrel RUNTIME DESTINATION .)
+install(FILES ${_vantrel_win_out}/README.txt ${_vantrel_win_out}/RELINKING.txt
+  ${_vantrel_win_out}/LICENSE.txt DESTINATION .)
+install(FILES ${_vantrel_qt_texts} DESTINATION licenses/Qt)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME vantrel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME vantrel-${PROJECT_VERSION}-win64)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# F9 pressed in another program starts a run: the main window minimizes and
+# the working window shows at 0,0. Clicks of the chosen button arrive at the
+# pointer, in another application's window, at the chosen interval (0.3 s),
+# until F9 again stops the run and restores the window.
+source "$(dirname "$0")/lib.sh"
+
+start_listener
+start_program
+# Seconds 0, tenths 3; the right button, one turn of the wheel down the list.
+probe click 368 121 text 0 click 432 121 text 3 wheel 216 306 -1
+probe pointer 1100 500
+press_f9_until "$RUNNING"
+for _ in $(seq 100); do (($(downs) >= 8)) && break; sleep 0.2; done
+press_f9_until "$STOPPED"
+at_stop=$(downs)
+sleep 1.5
+[ "$(downs)" = "$at_stop" ] || fail "clicks came after the run stopped: $(cat "$WORK/clicks")"
+
+grep -v '^ready' "$WORK/clicks" >"$WORK/run"
+awk -v gaps="$WORK/gaps" '
+  NR % 2 == 1 && $3 != "down" { print "line " NR " is not a press: " $0; bad = 1 }
+  NR % 2 == 0 && $3 != "up"   { print "line " NR " is not a release: " $0; bad = 1 }
+  $2 != "R"                   { print "not the right button: " $0; bad = 1 }
+  $4 " " $5 != "1100 500"     { print "not at the pointer: " $0; bad = 1 }
+  $3 == "down" { if (last != "") print $1 - last >gaps; last = $1 }
+  END { exit bad }' "$WORK/run" || fail "not right clicks at the pointer: $(cat "$WORK/run")"
+mapfile -t gaps < <(sort -n "$WORK/gaps" | cut -d. -f1)
+count=$((${#gaps[@]} + 1))
+median=${gaps[${#gaps[@]} / 2]}
+((count >= 8 && median >= 240 && median <= 360 && gaps[0] >= 150)) ||
+  fail "$count clicks, gaps ${gaps[*]} ms: not 0.3 s apart"
+echo "ok: F9 started and stopped a run of $count clicks, gaps ${gaps[0]}..${gaps[-1]} ms, median $median ms"

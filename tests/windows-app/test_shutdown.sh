@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# A one-minute countdown ends by starting the system's shutdown tool, here
+# the prefix's system32\shutdown.exe, which is a recorder, with exactly the
+# command line "shutdown -s -t 00"; nothing runs before the minute is up.
+source "$(dirname "$0")/lib.sh"
+
+CALLS="$SYSTEM32/shutdown.log"
+rm -f "$CALLS"
+start_program
+probe click 40 304 # the "System" tab
+wait_page shutdown
+probe click 192 161 text 0 click 288 161 text 1 click 410 372 # 0 h 1 min, Start
+started=$SECONDS
+# The countdown's sentence appears in its place, empty (one colour) before.
+for _ in $(seq 50); do (($(probe colours 134 209 320 16) > 1)) && break; sleep 0.2; done
+(($(probe colours 134 209 320 16) > 1)) || fail "the countdown did not start"
+[ ! -e "$CALLS" ] || fail "launched at the start: $(cat "$CALLS")"
+while [ ! -s "$CALLS" ] && ((SECONDS - started < 90)); do sleep 0.5; done
+[ -s "$CALLS" ] || fail "nothing was launched within 90 s"
+elapsed=$((SECONDS - started))
+((elapsed >= 55)) || fail "the tool was started after only $elapsed s"
+sleep 2
+[ "$(cat "$CALLS")" = "shutdown -s -t 00" ] || fail "recorded: $(cat "$CALLS")"
+echo "ok: shutdown -s -t 00, once, $elapsed s after Start"

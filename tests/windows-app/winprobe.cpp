@@ -1,0 +1,261 @@
+// Looks at the real program's windows and acts on them from a second Win32
+// process, the way a user's other application would. The arguments are a
+// list of actions, done in order:
+//   state            one line: the main window, what covers its centre, the
+//                    corner picture's colours, whether it is the foreground
+//                    window (where keys go) and the working window
+//   click X Y        a left click at (X, Y) of the main window's client area
+//   wheel X Y N      N notches of the wheel there (negative: towards the user)
+//   text DIGITS      select the focused field's text and type DIGITS over it
+//   f9 HOLD_MS       press F9, hold it, let it go
+//   pointer X Y      move the pointer to (X, Y) of the screen
+//   pixel X Y        the colour at (X, Y) of the main window's client area, RRGGBB
+//   colours X Y W H  how many colours that rectangle of the client area shows
+//   resources FILE   FILE's manifest and the file version of its version record
+// Exit code 0, or 1 when an action cannot be done (no main window).
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A person's clicks and keys come this many milliseconds apart at the least;
+// a burst sent at once has overtaken the program's own handling of it (a
+// click on a second field lost, the keys meant for it landing in the first).
+constexpr DWORD personsPace = 150;
+
+std::string titleOf(HWND window)
+{
+    char text[256] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return *text ? text : "-";
+}
+
+bool topmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// The top-level window under a point of the screen.
+HWND rootAt(POINT at) { return ::GetAncestor(::WindowFromPoint(at), GA_ROOT); }
+
+// The first top-level window with this title, and with a caption or without.
+struct Search {
+    const char* title;
+    bool captioned;
+    HWND found;
+};
+
+BOOL CALLBACK match(HWND window, LPARAM data)
+{
+    auto& search = *reinterpret_cast<Search*>(data);
+    const bool captioned = (::GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    if (captioned != search.captioned || titleOf(window) != search.title)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+HWND findWindow(const char* title, bool captioned)
+{
+    Search search {title, captioned, nullptr};
+    ::EnumWindows(match, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Qt gives its untitled windows, such as a list's popup, the program's name:
+// the main window is the one with a caption.
+HWND mainWindow() { return findWindow("Vantrel", true); }
+
+// How many colours a rectangle of the main window's client area shows, on a
+// grid of every third pixel: a plain fill has one.
+std::size_t coloursIn(HWND main, RECT area)
+{
+    POINT origin {0, 0};
+    ::ClientToScreen(main, &origin);
+    HDC screen = ::GetDC(nullptr);
+    std::set<COLORREF> colours;
+    for (LONG y = area.top; y < area.bottom; y += 3)
+        for (LONG x = area.left; x < area.right; x += 3)
+            colours.insert(::GetPixel(screen, origin.x + x, origin.y + y));
+    ::ReleaseDC(nullptr, screen);
+    return colours.size();
+}
+
+bool printState()
+{
+    const HWND main = mainWindow();
+    if (main == nullptr) {
+        std::printf("main none\n");
+        return true;
+    }
+    RECT client {};
+    ::GetClientRect(main, &client);
+    POINT centre {client.right / 2, client.bottom / 2};
+    // The corner picture is a photograph: one colour there means it was not drawn.
+    const RECT corner {4, 4, 106, 106};
+    ::ClientToScreen(main, &centre);
+    std::printf("main client=%ldx%ld topmost=%d iconic=%d above=%s colours=%zu active=%d",
+        client.right, client.bottom, topmost(main) ? 1 : 0, ::IsIconic(main) ? 1 : 0,
+        titleOf(rootAt(centre)).c_str(), ::IsIconic(main) ? 0 : coloursIn(main, corner),
+        ::GetForegroundWindow() == main ? 1 : 0);
+
+    const HWND working = findWindow("working", false);
+    if (working == nullptr || !::IsWindowVisible(working)) {
+        std::printf(" | working shown=0\n");
+        return true;
+    }
+    RECT rect {};
+    ::GetWindowRect(working, &rect);
+    std::printf(" | working shown=1 rect=%ld,%ld,%ldx%ld topmost=%d\n", rect.left, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top, topmost(working) ? 1 : 0);
+    return true;
+}
+
+void key(WORD virtualKey, bool down)
+{
+    ::keybd_event(static_cast<BYTE>(virtualKey),
+        static_cast<BYTE>(::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)),
+        down ? 0 : KEYEVENTF_KEYUP, 0);
+}
+
+// (x, y) of the main window's client area on the screen.
+bool toScreen(int x, int y, POINT& at)
+{
+    const HWND main = mainWindow();
+    at = {x, y};
+    return main != nullptr && ::ClientToScreen(main, &at);
+}
+
+bool printPixel(int x, int y)
+{
+    POINT at {};
+    if (!toScreen(x, y, at))
+        return false;
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, at.x, at.y);
+    ::ReleaseDC(nullptr, screen);
+    std::printf("%02X%02X%02X\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return true;
+}
+
+// Mouse events at (x, y) of the main window's client area, each carrying its
+// place: Wine may still move the pointer back to where an earlier action put
+// it when the X server reports that move late.
+bool mouseAt(int x, int y, std::initializer_list<DWORD> buttons, DWORD data = 0)
+{
+    POINT at {};
+    if (!toScreen(x, y, at))
+        return false;
+    // Normalised to 0..65535, rounded up: the system rounds back down.
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    const auto nx = static_cast<DWORD>((at.x * 65536 + width - 1) / width);
+    const auto ny = static_cast<DWORD>((at.y * 65536 + height - 1) / height);
+    const DWORD absolute = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::mouse_event(absolute, nx, ny, 0, 0);
+    for (DWORD button : buttons) {
+        ::Sleep(personsPace / 4);
+        ::mouse_event(absolute | button, nx, ny, data, 0);
+    }
+    return true;
+}
+
+void typeOver(const std::string& digits)
+{
+    key(VK_CONTROL, true);
+    key('A', true);
+    key('A', false);
+    key(VK_CONTROL, false);
+    for (char digit : digits) {
+        key(static_cast<WORD>(digit), true);
+        key(static_cast<WORD>(digit), false);
+    }
+}
+
+bool printResources(const std::string& file)
+{
+    const HMODULE image = ::LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (image == nullptr)
+        return false;
+    if (const HRSRC found = ::FindResourceA(image, MAKEINTRESOURCEA(1), RT_MANIFEST)) {
+        const auto* text = static_cast<const char*>(::LockResource(::LoadResource(image, found)));
+        std::printf("%.*s\n", static_cast<int>(::SizeofResource(image, found)), text);
+    }
+    ::FreeLibrary(image);
+
+    DWORD ignored = 0;
+    std::vector<char> record(::GetFileVersionInfoSizeA(file.c_str(), &ignored));
+    char* version = nullptr;
+    UINT length = 0;
+    if (!record.empty() && ::GetFileVersionInfoA(file.c_str(), 0, record.size(), record.data())
+        && ::VerQueryValueA(record.data(), "\\StringFileInfo\\040904B0\\FileVersion",
+            reinterpret_cast<void**>(&version), &length))
+        std::printf("FileVersion=%s\n", version);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Lines end in \n alone, as the shell scripts reading them expect.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    auto number
+        = [&](std::size_t at) { return at < args.size() ? std::atoi(args[at].c_str()) : 0; };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& action = args[i];
+        bool ok = true;
+        if (action == "state") {
+            ok = printState();
+        } else if (action == "click") {
+            ok = mouseAt(number(i + 1), number(i + 2), {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+            i += 2;
+        } else if (action == "wheel") {
+            // Notches away from the user are positive, as the system counts them.
+            ok = mouseAt(number(i + 1), number(i + 2), {MOUSEEVENTF_WHEEL},
+                static_cast<DWORD>(number(i + 3) * WHEEL_DELTA));
+            i += 3;
+        } else if (action == "text" && i + 1 < args.size()) {
+            typeOver(args[++i]);
+        } else if (action == "f9") {
+            key(VK_F9, true);
+            ::Sleep(static_cast<DWORD>(number(++i)));
+            key(VK_F9, false);
+        } else if (action == "pointer") {
+            ok = ::SetCursorPos(number(i + 1), number(i + 2)) != FALSE;
+            i += 2;
+        } else if (action == "pixel") {
+            ok = printPixel(number(i + 1), number(i + 2));
+            i += 2;
+        } else if (action == "colours") {
+            const HWND main = mainWindow();
+            ok = main != nullptr;
+            if (ok)
+                std::printf("%zu\n",
+                    coloursIn(main,
+                        {number(i + 1), number(i + 2), number(i + 1) + number(i + 3),
+                            number(i + 2) + number(i + 4)}));
+            i += 4;
+        } else if (action == "resources" && i + 1 < args.size()) {
+            ok = printResources(args[++i]);
+        } else {
+            std::fprintf(stderr, "winprobe: unknown action %s\n", action.c_str());
+            return 2;
+        }
+        std::fflush(stdout);
+        if (action == "click" || action == "wheel" || action == "text" || action == "f9")
+            ::Sleep(personsPace);
+        if (!ok) {
+            std::fprintf(stderr, "winprobe: %s failed\n", action.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
