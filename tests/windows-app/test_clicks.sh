@@ -7,8 +7,10 @@ source "$(dirname "$0")/lib.sh"
 
 start_listener
 start_program
-# Seconds 0, tenths 3; the right button, one turn of the wheel down the list.
-probe click 368 121 text 0 click 432 121 text 3 wheel 216 306 -1
+# Seconds 0, tenths 3; the right button: Shift+Tab from the tenths to the
+# button list, one step down it. The turn of the wheel over the list before
+# that, while the list has no focus, must change nothing (else: Middle).
+probe click 368 121 text 0 click 432 121 text 3 wheel 216 306 -1 backtab down
 probe pointer 1100 500
 press_f9_until "$RUNNING"
 for _ in $(seq 100); do (($(downs) >= 8)) && break; sleep 0.2; done

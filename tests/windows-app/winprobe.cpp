@@ -6,6 +6,7 @@
 //                    window (where keys go) and the working window
 //   click X Y        a left click at (X, Y) of the main window's client area
 //   wheel X Y N      N notches of the wheel there (negative: towards the user)
+//   backtab, down    Shift+Tab, the down arrow
 //   text DIGITS      select the focused field's text and type DIGITS over it
 //   f9 HOLD_MS       press F9, hold it, let it go
 //   pointer X Y      move the pointer to (X, Y) of the screen
@@ -224,6 +225,14 @@ int main(int argc, char** argv)
             i += 3;
         } else if (action == "text" && i + 1 < args.size()) {
             typeOver(args[++i]);
+        } else if (action == "backtab") {
+            key(VK_SHIFT, true);
+            key(VK_TAB, true);
+            key(VK_TAB, false);
+            key(VK_SHIFT, false);
+        } else if (action == "down") {
+            key(VK_DOWN, true);
+            key(VK_DOWN, false);
         } else if (action == "f9") {
             key(VK_F9, true);
             ::Sleep(static_cast<DWORD>(number(++i)));
@@ -250,7 +259,8 @@ int main(int argc, char** argv)
             return 2;
         }
         std::fflush(stdout);
-        if (action == "click" || action == "wheel" || action == "text" || action == "f9")
+        if (action == "click" || action == "wheel" || action == "text" || action == "f9"
+            || action == "backtab" || action == "down")
             ::Sleep(personsPace);
         if (!ok) {
             std::fprintf(stderr, "winprobe: %s failed\n", action.c_str());
