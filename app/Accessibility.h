@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology reads for the windows and their controls. Fields,
 // lists, pages and tab rows have no caption of their own, so each takes a
 // name from the label beside it; buttons and boxes with a caption keep it,

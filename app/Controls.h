@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window runtime's controls, built on Qt widgets: geometry is kept in
 // twips (15 to a pixel at 96 dpi) so that what the program reads back is
 // exactly what it wrote, and each control raises the events the pages handle.

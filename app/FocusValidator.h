@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks a field before the focus leaves it. When the check refuses, the
 // focus stays in the field and whatever was done to take it has no effect.
 // Every way the focus can leave passes here: Tab and Shift+Tab, a mouse press

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout as data: one row per control, in stacking order
 // within its container (first row frontmost), geometry in twips.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LayoutBuilder.h"
 
 #include "Controls.h"

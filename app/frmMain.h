@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: it builds its controls from the layout table, runs the
 // start-up, and wires each control's events to the subsystem that handles
 // them. The behaviour itself lives in clicker/, shutdown/ and ui/.

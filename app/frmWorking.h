@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working indicator: a frameless 20 x 20 square in the top-left corner of
 // the screen, shown during a click run and blinking between two frames.
 #pragma once

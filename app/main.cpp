@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the program creates the main window, whose load handler is the
 // whole start-up; the message loop then drives everything.
 #include "Fonts.h"

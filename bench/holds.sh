@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # F9 held for set times on the real program, on a display of its own (Xvfb +
 # openbox): for each hold, PRESSES presses made by a separate X client
 # through XTest, at random points between two polls, and how many of them

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures Vantrel on a display of its own and prints a Markdown table, also
 # written to bench/results.md:
 #   - the click schedule of "Very Fast" (one click every 100 ms) over 300

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measurements of the real program on an X display, for bench/run.sh.
 //
 //   xbench latency N     F9 pressed through XTest N times; for each press the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A click run: the Start/Stop button, the procedures that enter and leave a
 // run, and the click cycle that runs on every tick of tmrMain.
 #pragma once

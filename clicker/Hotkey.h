@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F9 starts and stops a run from any application. The key is polled, never
 // registered, and each press toggles the run once, however long it is held.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The click routines: a press and a release at the pointer, wherever it is,
 // and a second pair 100 ms later when the action list says "Double click".
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed presets, the numeric check of the clicker fields, and the choice
 // of "Stop after" as soon as a limit field is edited.
 #pragma once

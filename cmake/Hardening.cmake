@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The hardening a Debian package is built with: checked string and memory
 # functions, a stack protector, and a read-only relocation table resolved at
 # start-up. Left out of sanitizer builds, which check more themselves, and of

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # VANTREL_SANITIZE=ON builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer (LeakSanitizer comes with ASan on Linux).
 option(VANTREL_SANITIZE "Build with ASan and UBSan" OFF)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings are errors for all of the project's own code.
 add_library(vantrel_warnings INTERFACE)
 if(MSVC)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules every page shares: how a field's text is read, what counts
 // as a number, and the 16-bit integers that counters and totals live in.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A failed property stops the fuzzer like a crash, so that the input is saved.
 #pragma once
 

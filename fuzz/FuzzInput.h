@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splits a fuzz input into field texts at '|', so that seeds stay readable
 // ("00|01|00"). A '|' inside a field would only end its number, like any
 // other letter, so nothing reachable is lost.

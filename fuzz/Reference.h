@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deliberately plain readers written straight from the definitions of the
 // value of a text and of the numeric test, for the fuzz targets to compare
 // the real ones against. Slow and simple on purpose: no shared code with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The click interval from three field texts ("minutes|seconds|tenths"),
 // against the reference reader and a plain half-to-even rounding.
 #include "Check.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The total minutes and the countdown sentence from "action|hours|minutes|
 // elapsed": the total against the reference reader, and every sentence read
 // back into hours and minutes that must add up to the remaining time.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric test against a plain one written from its definition, and its
 // agreement with the value reader: a numeric text is read whole.
 #include "Check.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value of a text against a plain reader written from its definition:
 // same verdict on overflow, same value to the bit (sign of zero included).
 #include "Check.h"

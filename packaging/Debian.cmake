@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a Debian package carries besides the program, as Debian policy asks:
 # the machine-readable copyright file, the changelog and the manual page
 # compressed with gzip -9n, the lintian overrides, and a program stripped the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calls Vantrel makes into the operating system, and nothing else.
 // Plain C++ on purpose: the rest of the program builds and is tested against
 // the recording fake, and each real backend lives in a folder of its own.

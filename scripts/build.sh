@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds into build/ (the program lands at build/vantrel).
 # Arguments are passed to cmake: scripts/build.sh -DVANTREL_BUILD_TESTS=OFF
 # builds the program alone.

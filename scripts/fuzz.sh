@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets of fuzz/ with clang under ASan + UBSan into
 # build-fuzz/ and runs each one from its seed corpus.
 #   scripts/fuzz.sh                    10 million executions per target

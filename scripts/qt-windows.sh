@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a static Qt for 64-bit Windows (mingw-w64) from Debian's source
 # package of the very Qt the Linux build uses, once, into a cache outside the
 # checkout; later runs find it there and return at once.

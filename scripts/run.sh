@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Vantrel needs to build and run, builds the program (without
 # the tests) and starts it on the current display.
 set -euo pipefail

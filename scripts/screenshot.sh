@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Vantrel on a display of its own (Xvfb with openbox) and saves a
 # picture of its main window, frame included, to docs/screenshot.png.
 # Usage: scripts/screenshot.sh [path/to/vantrel] [output.png] [scale] [page]

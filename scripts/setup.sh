@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Vantrel needs on Debian 12. Run as root. Packages already
 # present are not fetched again.
 #   scripts/setup.sh          what building and running Vantrel needs

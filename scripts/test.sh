@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up the machine, builds Vantrel and runs every test. Tests that need a
 # real display start their own Xvfb and window manager.
 set -euo pipefail

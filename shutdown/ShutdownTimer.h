@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shutdown page: a countdown in whole minutes, its sentence, the reminder
 // five minutes before the end, and the system command at the end.
 #pragma once

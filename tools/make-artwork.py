@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draw Vantrel's artwork procedurally and write it into an assets folder.
 
 Usage: make-artwork.py [OUTPUT_DIR]     (default: <repo>/assets)

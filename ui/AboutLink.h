@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About page's link: minimize the window, then ask the system to open
 // the web page with its default handler.
 #pragma once

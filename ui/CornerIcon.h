@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The corner icon of the left column: it shrinks away and grows back as the
 // chosen page's icon.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The band that follows the pointer over the tab rows of the left column, and
 // hides when the pointer moves over the background, the corner icon or the
 // About page's picture.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys users of tabbed windows switch pages with: Ctrl+Tab and Ctrl+PgDn
 // choose the next tab down the column, Ctrl+Shift+Tab and Ctrl+PgUp the one
 // above, wrapping round. A key clicks that tab's label, so it does exactly

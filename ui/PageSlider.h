@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tabs of the left column and the slide that brings the chosen page in
 // from the left while the page on show leaves to the right.
 #pragma once

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's mingw-w64 (g++-mingw-w64-x86-64-posix).
 # The posix thread model is the one whose libstdc++ has std::thread and friends.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Toolchain of the "windows-app" presets: the static Qt for 64-bit Windows that
 # scripts/qt-windows.sh builds into its cache. Qt's own toolchain file chains
 # the mingw-w64 compilers and points at Debian's moc, rcc and uic.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows release, made by `cpack --preset windows-app` (or `cpack -G ZIP`
 # in the build folder): vantrel-<version>-win64.zip holding the program, the
 # licence texts that come with statically linked Qt, how to relink, and a

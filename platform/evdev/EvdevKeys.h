@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The global key state read straight from the keyboards in /dev/input, so
 // F9 is seen whichever application has the focus, on X11, on Wayland and on
 // the console alike. Keyboards plugged in later are picked up.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording backend for tests: every call is logged in order as one readable
 // line, key states come from a script or from key presses on a clock of its
 // own, and any call can be made to fail.

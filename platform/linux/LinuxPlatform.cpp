@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux backend: clicks through a uinput virtual pointer and F9 from the
 // keyboards' evdev state where the system lets this user have them, since
 // both work on X11 and Wayland alike; otherwise XTest and the X key state,

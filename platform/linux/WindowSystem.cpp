@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chooses the window system before Qt starts. Qt prefers Wayland when a
 // compositor is there, but on Wayland no window may keep itself on top, so
 // an X display (XWayland included) wins; and Qt aborts when it finds

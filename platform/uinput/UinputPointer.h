@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A virtual pointer device made through /dev/uinput. The kernel delivers its
 // button events like those of a real mouse, so every application sees them
 // at the pointer, whatever window system it uses.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Win32 backend: the user32, kernel32 and shell32 calls themselves, with the
 // arguments passed through unchanged.
 #include "platform/win32/Win32Platform.h"

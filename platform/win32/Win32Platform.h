@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of the Win32 backend that its tests reach directly: the program
 // launch is tried there with harmless programs, never with the system's tool.
 #pragma once

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows resources of an executable: the version record and the program
 # icon, from platform/win32/vantrel.rc.in and the project's version.
 enable_language(RC)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // X11 backend: XTest for injected buttons, XInput 2 raw key events for the
 // global key state (XQueryKeymap where the server lacks them), EWMH for the
 // topmost band, and detached programs for the system actions and the web

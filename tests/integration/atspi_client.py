@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """An assistive-technology client for test_accessibility.sh: over AT-SPI,
 as screen readers do, it reads the running program's tree, checks what it
 announces, and operates every page, the Start button and the About link.

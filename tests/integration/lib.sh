@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared helpers for the integration tests (and the screenshot and benchmark
 # scripts): a display of the caller's own, an optional window manager, and
 # waiting for windows. The environment gives VANTREL (the program) and, for

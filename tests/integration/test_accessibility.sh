@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a screen reader meets it: on a session bus of the test's own
 # with the AT-SPI bus and registry, with accessibility switched on the way a
 # desktop switches it on, atspi_client.py walks the real program's tree,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # F9 pressed while another application has the focus starts a run of the real
 # program: left clicks arrive at the pointer about once a second in that
 # application's window, the pointer stays put, the focus stays there too, and

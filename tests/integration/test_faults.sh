@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # labels: slow
 # The real program against a hostile setting: no system tools and no web
 # opener on PATH (a one-minute countdown and the About link both fail in

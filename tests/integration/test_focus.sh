@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A field holding a text that is not a number keeps the focus on the real
 # program, whatever the user does: the wheel over a list, a click on a list,
 # an option, a check box, another field or a button, a click on another tab.

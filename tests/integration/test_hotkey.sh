@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # F9 pressed through XTest by a separate X client: held for 30, 150 and 600 ms
 # or tapped for 20 ms, each press toggles the real program's run exactly once,
 # as that client sees from the working indicator showing or hiding. Then on a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # labels: packaging
 # The install tree and the Debian package: what `cmake --install` lays out
 # passes the desktop-entry and AppStream validators, the .deb built by cpack

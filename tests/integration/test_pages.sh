@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The tabs bring the right page into view, the hover band follows the real
 # pointer, and the About link hands the web page to a stand-in for xdg-open
 # (alone on PATH) after minimizing the window.

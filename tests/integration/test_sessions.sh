@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on each kind of Linux session: Wayland only (it starts
 # and stays up), Wayland with an X display (it goes to X11, where it stays
 # on top), Wayland chosen by the user with an X display (no X error ends it),

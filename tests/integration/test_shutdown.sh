@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # labels: slow
 # A one-minute countdown on the real program ends with the system action.
 # PATH holds nothing but recording stand-ins for the system tools, so the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real window under a window manager: title, fixed centred client area,
 # stay-on-top, the working window hidden and during runs, and a clean exit
 # when closed in the middle of a run.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An evdev reader for the guest tests: it opens the event node it is given,
 // prints "ready <node> rel=<mask> keys=<codes>" (the relative axes and keys
 // the device declares), then one line per event until the device goes away:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Queries the evdev key backend on demand, for the guest tests: it prints
 // "ready", then answers each line of standard input with F9's state as four
 // hex digits (8001 = down and pressed since the previous query).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A virtual keyboard for the guest tests, made through /dev/uinput with the
 // kernel's own auto-repeat, named "vkeyboard". It prints "ready", then reads
 // commands from standard input, one a line, and answers each with "done":

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain X client for the integration tests and the benchmark: it maps a
 // window and prints every button event it receives, one line each:
 //   press|release <button> <server time in ms> <x> <y> <receive time in us>

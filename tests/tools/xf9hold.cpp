@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain X client for the integration tests and the benchmark: it presses F9
 // through XTest as a user would and counts how often the real program
 // toggles its run for each press. A toggle shows or hides the working

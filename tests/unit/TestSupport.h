@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up for the unit tests: the recording platform, and a main
 // window created the way start-up creates it, whose close does not end the
 // test program.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About page's link: the window is minimized first, then the shell is
 // asked to open the web page, and nothing of the answer is looked at.
 #define QTEST_QPA_MOUSE_HANDLING

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about the main window's controls, and the
 // order in which the Tab key walks them on each page.
 #include "TestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The click run and the click cycle, driven tick by tick against the
 // recording platform: the interval a start stores, when clicks come, when
 // "Stop after" ends a run, and what a start and a stop do to the window.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The corner icon that shrinks away and grows back as the chosen page's icon,
 // two of its animations overlapping, and the hover band over the tab rows.
 #define QTEST_QPA_MOUSE_HANDLING

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a high-density screen the window draws the larger renditions of its
 // pictures, at the same size in the layout.
 #include "TestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F9 polling against scripted key states and timed presses: which states
 // toggle the run, one toggle per press however long it is held, the pause
 // after a toggle, and no field check on the way.

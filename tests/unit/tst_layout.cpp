@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as built from its layout: geometry, captions, fonts,
 // colours as drawn, stacking and the Tab order, checked against the design.
 #include "TestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules shared by every page: value of a text, numeric test,
 // rounding into 16 bits and the saturating counter.
 #include "common/Numbers.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page switching: the tab click, the 22-tick slide with both pages' positions,
 // the clicks that are ignored, the row images, the keys, and the column that
 // stays in front of the sliding pages.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed presets, the numeric check of the five clicker fields (also with
 // real key and mouse events through the window), and "Stop after" chosen by
 // editing a limit field.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pages rely on from the controls: lists and buttons that run their
 // click handler synchronously, the check before the focus leaves a field,
 // change events, clickable empty images, see-through rectangles, auto-size.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shutdown page: the countdown sentence, arming and disarming, the locked
 // inputs, the minute ticks with the reminder and the system command at the end.
 #define QTEST_QPA_MOUSE_HANDLING

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long runs of the tick handlers: a million ticks of the click cycle under
 // each kind of limit, a hundred thousand minutes of countdown, and ten
 // thousand F9 polls. Every counter must stop at 32767 without wrapping, the

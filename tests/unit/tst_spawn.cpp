@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The POSIX process helpers: which program carries out each shutdown command
 // line, the PATH search, and the detached start without a shell, also as the
 // native backend uses them. Nothing here ever starts a system action: only

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the state the load handler leaves, the topmost calls for both
 // windows, and every way of closing ending the program at once.
 #include "TestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working indicator: its window, its place, and the blink between its
 // two frames.
 #include "TestSupport.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside the test guest, as root, with /tmp/out shared with the host:
 # Vantrel under Xvfb with /dev/uinput and the evdev devices at hand. An evdev
 # reader records its virtual pointer to pointer.log while F9, tapped on a

@@ -1,4 +1,6 @@
 #!/bin/busybox sh
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # /init of the test guest: the host's root arrives read-only over 9p and
 # becomes the guest's root, with fresh proc, sys, dev, tmp and run on top and
 # the test's scratch folder (writable, 9p) at /tmp/out. It runs

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Boots Debian's own kernel under qemu (TCG) with the host's root read-only
 # over 9p, and runs tests/vm/guest_input.sh there: the real program clicks
 # through its uinput pointer and takes F9 from an evdev keyboard. Here the

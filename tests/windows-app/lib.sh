@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared helpers for the tests of vantrel.exe under Wine, on top of those of
 # the X11 integration tests (a display of the test's own, fail, WORK). The
 # environment (set by CMake) names the program, the Win32 test tools and the

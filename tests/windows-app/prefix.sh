@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Wine prefix the end-to-end tests share, afresh on every run: no
 # state of an earlier run can leak in. In it the system's shutdown tool is the
 # recorder (and Wine's own may never stand in for it) and the web browser is

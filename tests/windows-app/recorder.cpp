@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for a system tool: appends the command line it was started with
 // to a file beside itself (its own path with ".log" for ".exe") and does
 // nothing else. The tests copy it over the tool it replaces.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The About page's link minimizes the window and hands the maker's address to
 # the browser Wine is set to, here a recording script.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # F9 pressed in another program starts a run: the main window minimizes and
 # the working window shows at 0,0. Clicks of the chosen button arrive at the
 # pointer, in another application's window, at the chosen interval (0.3 s),

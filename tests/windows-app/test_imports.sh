@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vantrel.exe stands alone: a GUI program whose every imported DLL is one of
 # the system's own: found in a fresh prefix's system32 (which holds no Qt,
 # compiler runtime or other library of ours), or an API set, a name the

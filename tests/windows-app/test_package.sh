@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cpack makes vantrel-1.5.0.1-win64.zip with the program, its readme and
 # relinking notes, the program's licence and the Qt licence texts.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A one-minute countdown ends by starting the system's shutdown tool, here
 # the prefix's system32\shutdown.exe, which is a recorder, with exactly the
 # command line "shutdown -s -t 00"; nothing runs before the minute is up.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Stop after" 3 clicks: a run started by F9 ends by itself after the third
 # click, and the main window comes back.
 source "$(dirname "$0")/lib.sh"

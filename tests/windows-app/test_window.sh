@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vantrel.exe under Wine: the window "Vantrel" with a client area of 528 x 402
 # draws its corner photograph (the JPEG plugin is linked in) and shows no
 # working window before a run. The executable carries its per-monitor DPI

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain window of another application that logs every mouse button it
 // receives: winlisten LOG X Y WIDTH HEIGHT. Each line of LOG is
 // "<ms since start> <L|R|M> <down|up> <screen x> <screen y>", written as it

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looks at the real program's windows and acts on them from a second Win32
 // process, the way a user's other application would. The arguments are a
 // list of actions, done in order:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Started by the launch tests in place of a real program: waits until the
 // test lets it go (so the test can see that the launch did not wait for it),
 // then writes the command line and show state it was started with.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Win32 backend against real Win32 calls (run under Wine by the cross
 // build). One case per run: tst_win32 CASE [ARGS...]; the exit code is the
 // verdict. The system's shutdown tool is never started here: the launch is

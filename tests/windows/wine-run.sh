@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a Windows program under Wine, on an Xvfb display of its own, in the
 # prefix $WINEPREFIX (made and set up on first use), and returns its exit code.
 # It is the cross build's CMAKE_CROSSCOMPILING_EMULATOR: wine-run.sh PROGRAM [ARGS...]
