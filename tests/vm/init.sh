@@ -21,7 +21,12 @@ mount -t devtmpfs dev /host/dev
 mkdir -p /host/dev/shm /host/dev/pts
 mount -t tmpfs shm /host/dev/shm
 mount -t devpts pts /host/dev/pts
+# The host's own /tmp stays reachable at /tmp/.host: a build may live there.
+mkdir -p /hosttmp
+mount --bind /host/tmp /hosttmp
 mount -t tmpfs tmp /host/tmp
+mkdir -p /host/tmp/.host
+mount --move /hosttmp /host/tmp/.host
 mount -t tmpfs run /host/run
 mount -t tmpfs xkb /host/var/lib/xkb
 mkdir -p /host/tmp/out

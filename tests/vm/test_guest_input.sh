@@ -34,7 +34,13 @@ done
 out=$WORK/out
 mkdir -p "$out"
 cp "$here/guest_input.sh" "$out/guest.sh"
-printf 'VANTREL=%q\nTEST_TOOLS=%q\n' "$(realpath "$VANTREL")" "$(realpath "$TEST_TOOLS")" >"$out/env"
+# The guest has a /tmp of its own and sees the host's at /tmp/.host.
+guest_path() {
+  local path
+  path=$(realpath "$1")
+  case $path in /tmp/*) echo "/tmp/.host/${path#/tmp/}" ;; *) echo "$path" ;; esac
+}
+printf 'VANTREL=%q\nTEST_TOOLS=%q\n' "$(guest_path "$VANTREL")" "$(guest_path "$TEST_TOOLS")" >"$out/env"
 for setting in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do # a sanitizer build's
   if [ -n "${!setting:-}" ]; then printf 'export %s=%q\n' "$setting" "${!setting}" >>"$out/env"; fi
 done
