@@ -283,7 +283,10 @@ private:
             XSendEvent(display_, DefaultRootWindow(display_), False,
                 SubstructureRedirectMask | SubstructureNotifyMask, &event);
         }
-        XFlush(display_);
+        // A round trip, not a flush: Qt reads and rewrites the property on its
+        // own connection as it maps the window, and the server may serve that
+        // connection first, dropping what was only queued here.
+        XSync(display_, False);
         return true;
     }
 
