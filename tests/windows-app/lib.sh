@@ -18,7 +18,14 @@ trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; clea
 wineserver -k 2>/dev/null || true
 start_display --wm
 
-probe() { wine "$WINE_TOOLS/winprobe.exe" "$@"; }
+# A probe that fails says so (Wine itself prints nothing here), so that a test
+# stopped by it is not a silent one.
+probe() {
+  local status=0
+  wine "$WINE_TOOLS/winprobe.exe" "$@" || status=$?
+  ((status == 0)) || echo "winprobe $* ended with status $status" >&2
+  return "$status"
+}
 
 # Starts vantrel.exe and waits until its window is the foreground window,
 # which keys typed by the probe go to.
@@ -33,7 +40,7 @@ start_program() {
 wait_state() {
   local state
   for _ in $(seq 100); do
-    state=$(probe state)
+    state=$(probe state) || true
     grep -Eq "$1" <<<"$state" && { echo "$state"; return 0; }
     sleep 0.2
   done
