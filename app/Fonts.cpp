@@ -44,14 +44,16 @@ double ink(const QFont& font)
     return sum;
 }
 
-// A bold face lays half as much ink again as its regular one; a face that
-// is bold in name only lays the same.
-bool drawsBold(const QFont& bold)
+QFont regularOf(const QFont& bold)
 {
     QFont regular = bold;
     regular.setBold(false);
-    return ink(bold) > 1.25 * ink(regular);
+    return regular;
 }
+
+// A bold face lays half as much ink again as its regular one; a face that
+// is bold in name only lays the same.
+bool drawsBold(const QFont& bold) { return ink(bold) > 1.25 * ink(regularOf(bold)); }
 
 QFont choose(const QFont& bold)
 {
@@ -63,10 +65,8 @@ QFont choose(const QFont& bold)
     bitmaps.setHintingPreference(QFont::PreferFullHinting);
     if (drawsBold(bitmaps))
         return bitmaps;
-    QFont regular = bold;
-    regular.setBold(false);
     QFont synthetic = bold;
-    synthetic.setStyleName(QFontInfo(regular).styleName());
+    synthetic.setStyleName(QFontInfo(regularOf(bold)).styleName());
     const qreal extra = QFontMetricsF(bold).horizontalAdvance(sample())
         - QFontMetricsF(synthetic).horizontalAdvance(sample());
     synthetic.setLetterSpacing(QFont::AbsoluteSpacing, extra / sample().size());

@@ -17,7 +17,6 @@ set -euo pipefail
 cache="${VANTREL_QT_WINDOWS_CACHE:-/var/cache/vantrel}"
 # The host tools (moc, rcc, uic) are Debian's: the target Qt must be the same.
 version="$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
-mingw=x86_64-w64-mingw32
 
 # Only what the program uses: Core, Gui, Widgets, the Windows platform plugin,
 # the Windows style and the JPEG and ICO image plugins for the artwork.
@@ -46,23 +45,10 @@ options=(
   -no-feature-dial -no-feature-splashscreen
 )
 
-# The mingw compilers, written into the prefix: Qt's installed toolchain file
-# chains this one by its path, so it must outlive the build folder.
-toolchain_text="$(
-  cat <<EOF
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER $mingw-gcc-posix)
-set(CMAKE_CXX_COMPILER $mingw-g++-posix)
-set(CMAKE_RC_COMPILER $mingw-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/$mingw)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-EOF
-)"
+# The mingw compilers of the project's own cross build, copied into the
+# prefix: Qt's installed toolchain file chains this one by its path, so it
+# must outlive the build folder.
+toolchain_text="$(cat "$(dirname "$0")/../cmake/toolchains/mingw-w64-x86_64.cmake")"
 
 key="$(printf '%s\n' "$version" "${options[@]}" "$toolchain_text" | sha256sum | cut -c1-12)"
 prefix="$cache/qt-${version//[^0-9A-Za-z.]/_}-win64-$key"

@@ -20,6 +20,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # machine without the compiler's DLLs) cannot find libstdc++-6.dll.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Test programs run under Wine, on an X display and in a prefix of their own.
-get_filename_component(VANTREL_WINE_RUN ${CMAKE_CURRENT_LIST_DIR}/../../tests/windows/wine-run.sh ABSOLUTE)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${VANTREL_WINE_RUN})
+# The compilers only: scripts/qt-windows.sh builds the static Qt with this
+# file too. The "windows" preset adds the emulator its tests run under.

@@ -105,10 +105,10 @@ window_state() {
   xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'
 }
 
-# Presses F9 until main window $1 reaches state $2 (a run minimizes it, a
-# stop restores it). A hold of 70 ms is seen by at most one poll of 100 ms,
-# but may fall between two; so a press that changed nothing after a generous
-# wait is made again, after a random pause that keeps it off the poll's grid.
+# Presses F9 for 70 ms until main window $1 reaches state $2 (a run
+# minimizes it, a stop restores it). A press that changed nothing after a
+# generous wait is made again, after a random pause that keeps it off the
+# poll's grid.
 press_f9_until() {
   local window=$1 wanted=$2
   for _ in $(seq 10); do

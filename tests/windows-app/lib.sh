@@ -78,11 +78,11 @@ wait_page() {
 }
 downs() { grep -c ' down ' "$WORK/clicks" || true; }
 
-# Presses F9 in another program, held for 80 ms (shorter than two of the
-# program's polls, 100 ms apart, so one press toggles at most once), until the
-# state matches $1. A press the polls missed is tried again after a pause of
+# Presses F9 for 80 ms in another Wine program (keys sent through XTest reach
+# Wine only while a Wine window has the X focus) until the probe's state
+# matches $1; a press that changed nothing is made again after a pause of
 # random length.
-press_f9_until() {
+wine_f9_until() {
   for _ in $(seq 10); do
     probe f9 80
     for _ in $(seq 6); do

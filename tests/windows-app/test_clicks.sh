@@ -14,9 +14,9 @@ start_program
 # that, while the list has no focus, must change nothing (else: Middle).
 probe click 368 121 text 0 click 432 121 text 3 wheel 216 306 -1 backtab down
 probe pointer 1100 500
-press_f9_until "$RUNNING"
+wine_f9_until "$RUNNING"
 for _ in $(seq 100); do (($(downs) >= 8)) && break; sleep 0.2; done
-press_f9_until "$STOPPED"
+wine_f9_until "$STOPPED"
 at_stop=$(downs)
 sleep 1.5
 [ "$(downs)" = "$at_stop" ] || fail "clicks came after the run stopped: $(cat "$WORK/clicks")"

@@ -10,7 +10,7 @@ start_program
 # Tenths 3, seconds 0, and 3 in the click limit, which selects "Stop after".
 probe click 432 121 text 3 click 368 121 text 0 click 392 225 text 3
 probe pointer 1100 500
-press_f9_until "$RUNNING"
+wine_f9_until "$RUNNING"
 wait_state "$STOPPED" >/dev/null
 sleep 1
 [ "$(downs)" = 3 ] || fail "expected 3 clicks, saw: $(cat "$WORK/clicks")"
