@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include <cmath>
@@ -255,6 +256,22 @@ TextBox::TextBox(QWidget* parent)
     , Twips(static_cast<QWidget&>(*this))
 {
     connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
+    // The line edit's undo history keeps every character an edit inserts or
+    // removes, for good: a long paste would cost memory at each repeat. A
+    // text longer than any number keeps no history; setting the same text
+    // again empties it without a change event. Queued, so that it never
+    // runs inside the edit that raised it.
+    connect(
+        this, &QLineEdit::textEdited, this,
+        [this] {
+            if (text().size() <= UndoLimit)
+                return;
+            const QSignalBlocker quiet(this);
+            const int cursor = cursorPosition();
+            setText(text());
+            setCursorPosition(cursor);
+        },
+        Qt::QueuedConnection);
 }
 
 ComboBox::ComboBox(QWidget* parent)

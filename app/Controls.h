@@ -160,6 +160,8 @@ class TextBox : public QLineEdit, public Twips {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent);
+    // Characters past which an edit leaves nothing to undo.
+    static constexpr int UndoLimit = 256;
 
 signals:
     void changed();

@@ -11,6 +11,7 @@
 #include "clicker/ClickRun.h"
 #include "clicker/Hotkey.h"
 #include "clicker/Presets.h"
+#include "platform/Platform.h"
 #include "frmWorking.h"
 #include "shutdown/ShutdownTimer.h"
 #include "ui/AboutLink.h"
@@ -74,8 +75,10 @@ void frmMain::setWindowStateValue(int state)
 {
     if (state == 1)
         showMinimized();
-    else if (isMinimized() || isHidden())
+    else if (isMinimized() || isHidden()) {
         showNormal();
+        platform::current().activateWindow(static_cast<platform::NativeWindow>(winId()));
+    }
 }
 
 int frmMain::windowStateValue() const { return isMinimized() ? 1 : 0; }

@@ -7,13 +7,42 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QList>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// What Qt says while it opens the window system, held back: when it cannot,
+// Qt ends the program with abort() after several lines of advice.
+QList<QByteArray> toolkitNotes;
+
+void holdStartupMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "vantrel: the window system could not be opened (%s)\n",
+            toolkitNotes.isEmpty() ? "no reason given" : toolkitNotes.front().constData());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    toolkitNotes.append(message.toLocal8Bit());
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     // Qt aborts when it finds no window system; leave with a reason first.
     if (!platform::chooseWindowSystem())
         return 1;
+    const QtMessageHandler standard = qInstallMessageHandler(holdStartupMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(standard);
+    for (const QByteArray& note : std::as_const(toolkitNotes))
+        std::fprintf(stderr, "%s\n", note.constData());
+    toolkitNotes.clear();
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
     // Ties the window to its menu entry (X11 window property, Wayland app id).

@@ -21,6 +21,7 @@ public:
         return false;
     }
     void keepOffTaskbar(NativeWindow) override { }
+    void activateWindow(NativeWindow) override { }
     void sleep(std::uint32_t) override { }
     std::intptr_t shellExecute(NativeWindow, const std::string&, const std::string&,
         const std::string&, const std::string&, int) override

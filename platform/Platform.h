@@ -60,6 +60,12 @@ public:
     // window is shown.
     virtual void keepOffTaskbar(NativeWindow window) = 0;
 
+    // Brings a minimized top-level window back and activates it through the
+    // window manager, as a pager does; called after the toolkit's own
+    // restore, which a window manager that took the window over while it was
+    // minimized does not act on.
+    virtual void activateWindow(NativeWindow window) = 0;
+
     // Blocks the calling thread.
     virtual void sleep(std::uint32_t milliseconds) = 0;
 

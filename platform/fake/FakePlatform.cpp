@@ -61,6 +61,11 @@ void FakePlatform::keepOffTaskbar(NativeWindow window)
     log_.push_back("KeepOffTaskbar " + handle(window));
 }
 
+void FakePlatform::activateWindow(NativeWindow window)
+{
+    log_.push_back("ActivateWindow " + handle(window));
+}
+
 std::uint16_t FakePlatform::stateFromPresses(int virtualKey)
 {
     const auto last = lastQuery_.try_emplace(virtualKey, -1).first;

@@ -31,6 +31,7 @@ public:
     bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t x,
         std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
     void keepOffTaskbar(NativeWindow window) override;
+    void activateWindow(NativeWindow window) override;
     void sleep(std::uint32_t milliseconds) override;
     std::intptr_t shellExecute(NativeWindow owner, const std::string& operation,
         const std::string& file, const std::string& parameters, const std::string& directory,

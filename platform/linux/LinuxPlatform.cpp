@@ -60,6 +60,12 @@ public:
             x11_->keepOffTaskbar(window);
     }
 
+    void activateWindow(NativeWindow window) override
+    {
+        if (windowsAreX11_)
+            x11_->activateWindow(window);
+    }
+
     void sleep(std::uint32_t milliseconds) override { x11_->sleep(milliseconds); }
 
     std::intptr_t shellExecute(NativeWindow owner, const std::string& operation,

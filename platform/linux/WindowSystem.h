@@ -9,4 +9,8 @@ namespace platform::linux_session {
 // given; false on Wayland, where only the compositor places windows.
 bool windowsAreX11();
 
+// The X connection start-up checked the display with (a Display*), handed
+// over once to the backend, which keeps it; null when there is none.
+void* takeProbeConnection();
+
 } // namespace platform::linux_session

@@ -5,7 +5,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <cstring>
 #include <fcntl.h>
+#include <map>
+#include <optional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +22,30 @@ struct SystemAction {
     const char* commandLine;
     std::vector<std::string> argv;
 };
+
+// The user's own values of the variables set for this process alone
+// (nullopt: the user had none).
+std::map<std::string, std::optional<std::string>>& userValues()
+{
+    static std::map<std::string, std::optional<std::string>> values;
+    return values;
+}
+
+// This process's environment with the user's own values put back.
+std::vector<std::string> childEnvironment()
+{
+    std::vector<std::string> entries;
+    for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+        const char* equals = std::strchr(*entry, '=');
+        const std::string name(*entry, equals != nullptr ? equals - *entry : std::strlen(*entry));
+        if (userValues().count(name) == 0)
+            entries.emplace_back(*entry);
+    }
+    for (const auto& [name, value] : userValues())
+        if (value)
+            entries.push_back(name + "=" + *value);
+    return entries;
+}
 
 std::string ownSession()
 {
@@ -35,7 +62,8 @@ std::vector<std::string> systemActionFor(const std::string& commandLine)
     const SystemAction table[] = {
         {"shutdown -s -t 00", {"systemctl", "poweroff"}},
         {"shutdown -r -t 00", {"systemctl", "reboot"}},
-        {"shutdown -l", {"loginctl", "terminate-session", ownSession()}},
+        // "--": a session id is never read as an option.
+        {"shutdown -l", {"loginctl", "terminate-session", "--", ownSession()}},
     };
     for (const auto& row : table)
         if (commandLine == row.commandLine)
@@ -56,13 +84,14 @@ std::string findInPath(const std::string& program)
         return executable(program) ? program : std::string();
     const char* path = std::getenv("PATH");
     const std::string dirs = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
-    // An empty entry would mean the current folder, where anything could
-    // stand in for a system tool; it is passed over.
+    // An empty or relative entry ("", ".", "bin") names a folder below the
+    // current one, where anything could stand in for a system tool; it is
+    // passed over.
     std::size_t start = 0;
     while (start < dirs.size()) {
         const std::size_t end = std::min(dirs.find(':', start), dirs.size());
         const std::string candidate = dirs.substr(start, end - start) + "/" + program;
-        if (end > start && executable(candidate))
+        if (end > start && dirs[start] == '/' && executable(candidate))
             return candidate;
         start = end + 1;
     }
@@ -83,6 +112,11 @@ bool spawnDetached(const std::vector<std::string>& argv)
     for (const auto& arg : argv)
         args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
+    const std::vector<std::string> environment = childEnvironment();
+    std::vector<char*> envp;
+    for (const auto& entry : environment)
+        envp.push_back(const_cast<char*>(entry.c_str()));
+    envp.push_back(nullptr);
 
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0)
@@ -95,7 +129,7 @@ bool spawnDetached(const std::vector<std::string>& argv)
         setsid();
         const pid_t grandchild = fork();
         if (grandchild == 0) {
-            execve(executable.c_str(), args.data(), environ);
+            execve(executable.c_str(), args.data(), envp.data());
             const int error = errno;
             [[maybe_unused]] auto written = write(report[1], &error, sizeof error);
             _exit(127);
@@ -117,6 +151,15 @@ bool spawnDetached(const std::vector<std::string>& argv)
     close(report[0]);
     // Nothing on the pipe means the exec went through.
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 && got == 0;
+}
+
+void setForThisProcess(const char* name, const char* value)
+{
+    if (userValues().count(name) == 0) {
+        const char* own = std::getenv(name);
+        userValues()[name] = own != nullptr ? std::optional<std::string>(own) : std::nullopt;
+    }
+    ::setenv(name, value, 1);
 }
 
 void sleepMs(std::uint32_t milliseconds)

@@ -14,12 +14,17 @@ namespace platform::posix {
 std::vector<std::string> systemActionFor(const std::string& commandLine);
 
 // The executable that PATH names for a program, or "" when there is none.
-// Empty entries of PATH are skipped, never read as the current folder.
+// Only absolute entries of PATH are searched: an empty or relative entry
+// names a folder that depends on where the program was started.
 std::string findInPath(const std::string& program);
 
 // Starts a program with arguments, without a shell, in a session of its own,
 // and does not wait for it. False when it could not be started.
 bool spawnDetached(const std::vector<std::string>& argv);
+
+// Sets an environment variable for this process only: programs it starts
+// get the value the user had (or none) back.
+void setForThisProcess(const char* name, const char* value);
 
 void sleepMs(std::uint32_t milliseconds);
 

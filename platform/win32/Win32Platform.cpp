@@ -84,6 +84,10 @@ public:
     // taskbar button on Windows already.
     void keepOffTaskbar(NativeWindow) override { }
 
+    // ShowWindow's restore, which the toolkit makes, activates the window
+    // on Windows already.
+    void activateWindow(NativeWindow) override { }
+
     void sleep(std::uint32_t milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
 
     std::intptr_t shellExecute(NativeWindow owner, const std::string& operation,

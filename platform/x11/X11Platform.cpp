@@ -6,6 +6,7 @@
 // page, found through PATH and started without a shell.
 #include "X11Platform.h"
 
+#include "platform/linux/WindowSystem.h"
 #include "platform/posix/Spawn.h"
 
 #include <X11/Xatom.h>
@@ -162,7 +163,7 @@ int onConnectionLost(Display*)
 class X11Platform final : public Platform {
 public:
     X11Platform()
-        : display_(XOpenDisplay(nullptr))
+        : display_(adoptProbeOrOpen())
     {
         XSetIOErrorHandler(onConnectionLost);
         if (display_ == nullptr) {
@@ -233,6 +234,25 @@ public:
         addStates(window, "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER");
     }
 
+    // What a pager sends (source 2): window managers honour it for a window
+    // they hold iconic, also one whose frame they unmapped when they took
+    // the window over from a window manager before them.
+    void activateWindow(NativeWindow window) override
+    {
+        if (display_ == nullptr || window == 0)
+            return;
+        XEvent event {};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = static_cast<Window>(window);
+        event.xclient.message_type = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = 2;
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display_, DefaultRootWindow(display_), False,
+            SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        XFlush(display_);
+    }
+
     void sleep(std::uint32_t milliseconds) override { posix::sleepMs(milliseconds); }
 
     std::intptr_t shellExecute(NativeWindow, const std::string& operation, const std::string& file,
@@ -251,6 +271,12 @@ public:
     }
 
 private:
+    static Display* adoptProbeOrOpen()
+    {
+        auto* probe = static_cast<Display*>(linux_session::takeProbeConnection());
+        return probe != nullptr ? probe : XOpenDisplay(nullptr);
+    }
+
     // Adds one or two states to a window's _NET_WM_STATE: while it is
     // unmapped to the property, which the window manager reads when it maps
     // the window (the window manager clears it at each unmap, and Qt keeps

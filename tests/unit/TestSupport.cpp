@@ -53,6 +53,12 @@ Fixture::Fixture()
     form_->setEndProgram([this] { ++endProgramCalls_; });
 }
 
+std::string Fixture::activation() const
+{
+    return "ActivateWindow 0x"
+        + QString::number(quintptr(form_->winId()), 16).toUpper().toStdString();
+}
+
 Fixture::~Fixture()
 {
     form_.reset();

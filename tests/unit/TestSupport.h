@@ -33,6 +33,8 @@ public:
         return form_->control<T>(QString::fromLatin1(name));
     }
     app::Timer& timer(const char* name) { return form_->timer(QString::fromLatin1(name)); }
+    // The log line of the main window's restore through the window manager.
+    std::string activation() const;
 
 private:
     platform::FakePlatform* fake_;

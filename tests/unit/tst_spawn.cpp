@@ -94,7 +94,7 @@ private slots:
         QTest::newRow("restart") << std::string("shutdown -r -t 00")
                                  << Args {"systemctl", "reboot"};
         QTest::newRow("log off") << std::string("shutdown -l")
-                                 << Args {"loginctl", "terminate-session", "c7"};
+                                 << Args {"loginctl", "terminate-session", "--", "c7"};
         QTest::newRow("other delay") << std::string("shutdown -s -t 10") << Args {};
         QTest::newRow("trailing blank") << std::string("shutdown -l ") << Args {};
         QTest::newRow("upper case") << std::string("SHUTDOWN -s -t 00") << Args {};
@@ -115,13 +115,13 @@ private slots:
         {
             ScopedEnv session("XDG_SESSION_ID", "");
             QCOMPARE(platform::posix::systemActionFor("shutdown -l"),
-                (Args {"loginctl", "terminate-session", "self"}));
+                (Args {"loginctl", "terminate-session", "--", "self"}));
         }
         const QByteArray old = qgetenv("XDG_SESSION_ID");
         const bool had = qEnvironmentVariableIsSet("XDG_SESSION_ID");
         qunsetenv("XDG_SESSION_ID");
         QCOMPARE(platform::posix::systemActionFor("shutdown -l"),
-            (Args {"loginctl", "terminate-session", "self"}));
+            (Args {"loginctl", "terminate-session", "--", "self"}));
         if (had)
             qputenv("XDG_SESSION_ID", old);
     }
@@ -206,7 +206,7 @@ private slots:
         ScopedEnv session("XDG_SESSION_ID", "c7 x;y");
         QVERIFY(platform::makeNative()->launch("shutdown -l", 0));
         const QList<QByteArray> lines = recorded(out);
-        QCOMPARE(lines.mid(1), (QList<QByteArray> {"[terminate-session]", "[c7 x;y]", ""}));
+        QCOMPARE(lines.mid(1), (QList<QByteArray> {"[terminate-session]", "[--]", "[c7 x;y]", ""}));
     }
 };
 
