@@ -23,6 +23,9 @@ packages=(
   xvfb xauth openbox xdotool wmctrl x11-utils x11-apps imagemagick clang-format
   # the screen-reader test: a session bus, the AT-SPI bus and registry, its Python client
   dbus at-spi2-core python3-pyatspi
+  # start-up without a session bus must not autolaunch one (dbus-launch);
+  # a second window manager to restart under; a clipboard owner for pastes
+  dbus-x11 fluxbox xclip
   # Wayland sessions: compositors (headless weston; sway with libinput in the
   # guest), a Wayland client that prints its input, udev for the guest
   weston sway wev udev

@@ -26,6 +26,17 @@ fail() {
   exit 1
 }
 
+# Runs the command given until it succeeds, for at most $1 seconds; false
+# when the deadline passed first.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+
 # Starts Xvfb on a free display and exports DISPLAY; with --wm also openbox.
 start_display() {
   local fifo="$WORK/displayfd"
@@ -78,10 +89,11 @@ start_wm() {
 
 wm_has_clients() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 0x; }
 
-# Starts the program in the background with the given environment additions;
-# its output goes to $WORK/vantrel.log and its pid to VANTREL_PID.
+# Starts the program in the background with the given environment additions
+# (in folder $VANTREL_CWD when it is set); its output goes to
+# $WORK/vantrel.log and its pid to VANTREL_PID.
 start_vantrel() {
-  env "$@" "$VANTREL" >"$WORK/vantrel.log" 2>&1 &
+  (cd "${VANTREL_CWD:-.}" && exec env "$@" "$VANTREL") >"$WORK/vantrel.log" 2>&1 &
   VANTREL_PID=$!
   PIDS+=("$VANTREL_PID")
 }
@@ -137,14 +149,15 @@ stacked_above() {
 }
 
 # Writes recording stand-ins for programs into folder $1: each appends its
-# name and arguments as one line to file $2. Made the whole PATH, they are
-# all the real program could ever launch.
+# name and arguments as one line to file $2, and its environment to
+# $2.<name>.env. Made the whole PATH, they are all the real program could
+# ever launch.
 make_recorders() {
   local dir=$1 log=$2 program
   shift 2
   mkdir -p "$dir"
   for program in "$@"; do
-    printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$program" "$log" >"$dir/$program"
+    printf '#!/bin/sh\n/usr/bin/env >"%s.%s.env"\necho "%s $*" >>"%s"\n' "$log" "$program" "$program" "$log" >"$dir/$program"
     chmod +x "$dir/$program"
   done
 }

@@ -3,15 +3,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The tabs bring the right page into view, the hover band follows the real
 # pointer, and the About link hands the web page to a stand-in for xdg-open
-# (alone on PATH) after minimizing the window.
+# after minimizing the window: the one on PATH's absolute entry, never one
+# planted where a relative entry points, and with the user's environment.
 source "$(dirname "$0")/lib.sh"
 
 FAKE="$WORK/fakebin"
 OPENED="$WORK/opened"
 make_recorders "$FAKE" "$OPENED" xdg-open
+export VANTREL_CWD="$WORK/here"
+make_recorders "$VANTREL_CWD" "$WORK/planted" xdg-open
+make_recorders "$VANTREL_CWD/bin" "$WORK/planted" xdg-open
 
 start_display --wm
-start_vantrel PATH="$FAKE"
+start_vantrel -u QT_QPA_PLATFORM PATH=".:bin:./bin:$FAKE"
 W=$(wait_for_window Vantrel)
 sleep 0.5
 
@@ -64,6 +68,8 @@ click 450 390 # the link "more free software"
 for _ in $(seq 50); do [ -s "$OPENED" ] && break; sleep 0.1; done
 [ "$(cat "$OPENED" 2>/dev/null)" = "xdg-open http://www.example.com/" ] ||
   fail "xdg-open got: $(cat "$OPENED" 2>/dev/null)"
+[ ! -e "$WORK/planted" ] || fail "a planted opener was run: $(cat "$WORK/planted")"
+! grep '^QT_QPA_PLATFORM=' "$OPENED.xdg-open.env" || fail "the browser inherited QT_QPA_PLATFORM"
 for _ in $(seq 50); do
   xprop -id "$W" WM_STATE | grep -q 'Iconic' && break
   sleep 0.1
