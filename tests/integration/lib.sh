@@ -39,7 +39,8 @@ wait_until() {
 
 # Starts Xvfb on a free display and exports DISPLAY; with --wm also openbox.
 start_display() {
-  local fifo="$WORK/displayfd"
+  local fifo
+  fifo=$(mktemp -u "$WORK/displayfd.XXXXXX")
   mkfifo "$fifo"
   Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1280x1024}x24" -nolisten tcp 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
   PIDS+=($!)

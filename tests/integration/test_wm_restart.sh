@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# labels: slow
+# A window manager that restarts while the main window is minimized takes it
+# over iconic. Under openbox (replaced in place) and fluxbox (ended and
+# started again), the stop of a run and the countdown's reminder must still
+# bring the window back on screen. Both displays run side by side while the
+# reminder's minute passes.
+source "$(dirname "$0")/lib.sh"
+
+make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+back() { viewable "$1" && [ "$(window_state "$1")" = Normal ]; }
+iconic() { ! viewable "$1" && [ "$(window_state "$1")" = Iconic ]; }
+
+# The window a running window manager announces itself with.
+wm_check() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '{print $NF}'; }
+lists() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -qi "$(printf '0x%x' "$1")"; }
+# A window manager announces itself on a window of its own; once the one
+# before it has gone, X may give the new one the same id.
+announced_other_than() {
+  local now
+  now=$(wm_check)
+  case $now in 0x*) ;; *) return 1 ;; esac
+  [ "$now" != "$1" ] || [ "${2:-}" = gone ] && xwininfo -id "$now" >/dev/null 2>&1
+}
+
+# Starts window manager $1 on $DISPLAY: openbox replaces one that runs,
+# fluxbox is ended and started again. Returns once it has announced itself.
+run_wm() {
+  local before ended
+  before=$(wm_check)
+  case $1 in
+    openbox) openbox --sm-disable --replace >>"$WORK/openbox.log" 2>&1 & ;;
+    fluxbox)
+      [ -z "${WM_PID:-}" ] || { kill "$WM_PID"; wait "$WM_PID" 2>/dev/null || true; }
+      fluxbox >>"$WORK/fluxbox.log" 2>&1 &
+      ;;
+  esac
+  WM_PID=$!
+  PIDS+=("$WM_PID")
+  if [ "$1" = fluxbox ]; then ended=gone; else ended=; fi
+  wait_until 20 announced_other_than "$before" $ended || fail "$1 did not start"
+}
+
+# Restarts the window manager and waits until it holds window $1 again, iconic.
+restart_wm() {
+  run_wm "$2"
+  wait_until 20 lists "$1" || fail "$2: the new window manager does not list the window"
+  wait_until 10 iconic "$1" || fail "$2: the window is not iconic after the restart"
+}
+
+declare -A display window
+for wm in openbox fluxbox; do
+  WM_PID=
+  if [ "$wm" = openbox ]; then start_display --wm; else start_display; run_wm "$wm"; fi
+  display[$wm]=$DISPLAY
+  start_vantrel PATH="$WORK/bin"
+  W=$(wait_for_window Vantrel)
+  window[$wm]=$W
+  wait_until 20 lists "$W" || fail "$wm does not manage the window"
+
+  # A run minimizes the window; after the restart its stop brings it back.
+  press_f9_until "$W" Iconic
+  restart_wm "$W" "$wm"
+  xdotool keydown F9 sleep 0.15 keyup F9
+  wait_until 10 back "$W" || fail "$wm: the stop of a run did not bring the window back"
+
+  # A countdown of 6 minutes reminds after one; minimized by hand, restarted.
+  click_at "$W" 40 304 1 # the "System" tab
+  set_field_at "$W" 189 161 0
+  set_field_at "$W" 285 161 6
+  click_at "$W" 410 372 # Start
+  xdotool windowminimize "$W"
+  wait_until 10 iconic "$W" || fail "$wm: the window did not minimize"
+  restart_wm "$W" "$wm"
+done
+
+for wm in openbox fluxbox; do
+  DISPLAY=${display[$wm]} wait_until 90 back "${window[$wm]}" ||
+    fail "$wm: the reminder did not bring the window back"
+done
+[ ! -e "$WORK/launched" ] || fail "something was launched: $(cat "$WORK/launched")"
+echo "ok: after a window-manager restart the stop and the reminder restore the window (openbox, fluxbox)"
