@@ -172,7 +172,6 @@ class ComboBox : public QComboBox, public Twips {
 public:
     explicit ComboBox(QWidget* parent);
     void setListIndex(int index);
-    int listIndex() const { return currentIndex(); }
     QString text() const { return currentIndex() < 0 ? QString() : currentText(); }
 
 signals:

@@ -7,6 +7,11 @@
 namespace ui {
 namespace {
 
+struct IconStep {
+    int left, top, width, height;
+};
+
+// The corner icon's rectangle at steps 1 to 10; step 6 also exchanges the picture.
 constexpr IconStep steps[10] = {
     {300, 100, 1650, 1650}, // the old icon moves off the corner
     {300, 700, 1100, 1100}, // shrinking and sinking
@@ -21,8 +26,6 @@ constexpr IconStep steps[10] = {
 };
 
 } // namespace
-
-std::span<const IconStep> iconSteps() { return steps; }
 
 void CornerIcon::Timer4_Timer() { tick(clickerIconStep, c_.Timer4, c_.Picture1); }
 void CornerIcon::Timer5_Timer() { tick(shutdownIconStep, c_.Timer5, c_.Picture3); }

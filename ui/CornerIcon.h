@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
 namespace app {
 class Image;
@@ -14,13 +13,6 @@ class Timer;
 } // namespace app
 
 namespace ui {
-
-struct IconStep {
-    int left, top, width, height;
-};
-
-// The corner icon's rectangle at steps 1 to 10; step 6 also exchanges the picture.
-std::span<const IconStep> iconSteps();
 
 inline constexpr int IconPictureStep = 6;
 inline constexpr int IconLastStep = 21;

@@ -22,8 +22,6 @@ constexpr Tab tabs[3] = {{2, 0, 0}, {3, 1, 1}, {1, 2, 2}};
 
 } // namespace
 
-std::span<const int> outgoingLefts() { return lefts; }
-
 int tabOfPage(std::int16_t page)
 {
     for (int tab = 0; tab < 3; ++tab)

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <span>
 
 namespace app {
 class Image;
@@ -17,9 +16,6 @@ class Timer;
 } // namespace app
 
 namespace ui {
-
-// Left of the outgoing page at slide steps 1 to 21.
-std::span<const int> outgoingLefts();
 
 inline constexpr int PageDistance = 6015;
 
