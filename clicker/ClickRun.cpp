@@ -54,7 +54,7 @@ ClickRun::ClickRun(Controls controls, Window window)
 
 void ClickRun::cmdStart_Click()
 {
-    if (isClicking != common::False)
+    if (isClicking != common::FlagFalse)
         stopClicking();
     else
         startClicking();
@@ -62,7 +62,7 @@ void ClickRun::cmdStart_Click()
 
 void ClickRun::startClicking()
 {
-    isClicking = common::True;
+    isClicking = common::FlagTrue;
     window_.showWorking();
     // An interval that does not fit leaves the previous one in place.
     if (const auto interval = clickInterval(c_.Text1.text(), c_.Text2.text(), c_.Text3.text()))
@@ -78,7 +78,7 @@ void ClickRun::startClicking()
 
 void ClickRun::stopClicking()
 {
-    isClicking = common::False;
+    isClicking = common::FlagFalse;
     window_.hideWorking();
     c_.tmrMain.setEnabled(false);
     elapsedTicks = 0;

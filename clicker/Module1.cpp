@@ -26,17 +26,17 @@ void click(std::uint32_t press, std::uint32_t release, const app::ComboBox& acti
 
 void clickLeft(const app::ComboBox& action)
 {
-    click(platform::MOUSEEVENTF_LEFTDOWN, platform::MOUSEEVENTF_LEFTUP, action);
+    click(platform::mouse::LeftDown, platform::mouse::LeftUp, action);
 }
 
 void clickRight(const app::ComboBox& action)
 {
-    click(platform::MOUSEEVENTF_RIGHTDOWN, platform::MOUSEEVENTF_RIGHTUP, action);
+    click(platform::mouse::RightDown, platform::mouse::RightUp, action);
 }
 
 void clickMiddle(const app::ComboBox& action)
 {
-    click(platform::MOUSEEVENTF_MIDDLEDOWN, platform::MOUSEEVENTF_MIDDLEUP, action);
+    click(platform::mouse::MiddleDown, platform::mouse::MiddleUp, action);
 }
 
 } // namespace Module1

@@ -134,7 +134,7 @@ void ShutdownTimer::Timer2_Timer()
             // A launch that fails, even by throwing, is passed over: the page
             // goes back to idle all the same.
             try {
-                platform::current().launch(commandLine.toStdString(), platform::SW_SHOWMINIMIZED);
+                platform::current().launch(commandLine.toStdString(), platform::show::Minimized);
             } catch (...) {
             }
         }

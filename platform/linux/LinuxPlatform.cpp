@@ -41,7 +41,7 @@ public:
             x11_->mouseEvent(flags, dx, dy, data, extraInfo);
     }
 
-    std::uint16_t asyncKeyState(int virtualKey) override
+    KeyState asyncKeyState(int virtualKey) override
     {
         return keys_ ? keys_->asyncKeyState(virtualKey) : x11_->asyncKeyState(virtualKey);
     }

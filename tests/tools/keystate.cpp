@@ -20,7 +20,7 @@ int main()
     std::printf("ready\n");
     std::fflush(stdout);
     for (std::string line; std::getline(std::cin, line);) {
-        std::printf("%04x\n", keys->asyncKeyState(platform::VK_F9));
+        std::printf("%04x\n", keys->asyncKeyState(platform::key::F9));
         std::fflush(stdout);
     }
 }

@@ -197,7 +197,7 @@ private slots:
 
         QCOMPARE(pressCount, presses);
         QCOMPARE(startCount, starts);
-        QCOMPARE(run.isClicking, common::True);
+        QCOMPARE(run.isClicking, common::FlagTrue);
         QTEST(int(run.elapsedTicks), "elapsedTicks");
         QTEST(int(run.ticksSinceClick), "ticksSinceClick");
         QTEST(int(run.clickCount), "clickCount");
@@ -281,7 +281,7 @@ private slots:
         // Some hundred starts and stops first: the first one creates the working
         // window.
         for (int i = 1; i <= 1000; ++i) {
-            f.fake().scriptKey(platform::VK_F9, {0x8000, 0x0000});
+            f.fake().scriptKey(platform::key::F9, {0x8000, 0x0000});
             f.form().hotkey().tmrHotkey_Timer();
             f.form().hotkey().tmrHotkey_Timer();
             if (i % 16 == 0)
@@ -299,7 +299,7 @@ private slots:
         int downs = 0;
         for (int i = 0; i < pairs; ++i) {
             const std::uint16_t state = states[pick(random)];
-            f.fake().scriptKey(platform::VK_F9, {state, 0x0000});
+            f.fake().scriptKey(platform::key::F9, {state, 0x0000});
             downs += state == 0x8000 || state == 0x8001 || state == 0x0001;
         }
         QVERIFY(downs > 500);
@@ -372,7 +372,7 @@ private slots:
         QVERIFY(!cancel);
         run.cmdStart_Click();
         run.tmrMain_Timer();
-        QCOMPARE(run.isClicking, common::False);
+        QCOMPARE(run.isClicking, common::FlagFalse);
 
         f.c<app::TextBox>("Text6").setText(blanks + QStringLiteral("x"));
         f.form().shutdownTimer().Text6_Validate(cancel);
