@@ -195,9 +195,12 @@ void testMouse(platform::Platform& backend)
         WPARAM heldKey;
     };
     const Pair pairs[] = {
-        {platform::mouse::LeftDown, platform::mouse::LeftUp, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON},
-        {platform::mouse::RightDown, platform::mouse::RightUp, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
-        {platform::mouse::MiddleDown, platform::mouse::MiddleUp, WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON},
+        {platform::mouse::LeftDown, platform::mouse::LeftUp, WM_LBUTTONDOWN, WM_LBUTTONUP,
+            MK_LBUTTON},
+        {platform::mouse::RightDown, platform::mouse::RightUp, WM_RBUTTONDOWN, WM_RBUTTONUP,
+            MK_RBUTTON},
+        {platform::mouse::MiddleDown, platform::mouse::MiddleUp, WM_MBUTTONDOWN, WM_MBUTTONUP,
+            MK_MBUTTON},
     };
     received.clear();
     for (const Pair& pair : pairs) {
@@ -320,7 +323,8 @@ void testLaunch(platform::Platform& backend)
 
     // Any other command line is refused without being started.
     const std::string refusedLine = "\"" + probe + "\" \"" + refusedOutput + "\" " + eventName;
-    check(!backend.launch(refusedLine, platform::show::Minimized), "launch refuses another command line");
+    check(!backend.launch(refusedLine, platform::show::Minimized),
+        "launch refuses another command line");
     check(!platform::win32::startDetached(work + "\\missing.exe", "missing", SW_SHOWMINIMIZED),
         "a missing program is reported as a failure");
 
@@ -358,14 +362,15 @@ void testShell(platform::Platform& backend, const std::string& browserLog)
 {
     ::DeleteFileA(browserLog.c_str());
     const std::string address = "https://vantrel.invalid/more?from=about&x=1";
-    const std::intptr_t result = backend.shellExecute(0, "open", address, "", "", platform::show::Normal);
+    const std::intptr_t result
+        = backend.shellExecute(0, "open", address, "", "", platform::show::Normal);
     check(result > 32, "the shell reports success (" + std::to_string(result) + ")");
     check(pumpUntil([&] { return !readFile(browserLog).empty(); }, 30000),
         "the browser was asked to open something");
     checkEqual(readFile(browserLog), address + "\n", "address given to the browser");
 
-    const std::intptr_t missing
-        = backend.shellExecute(0, "open", "C:\\vantrel-no-such-file.txt", "", "", platform::show::Normal);
+    const std::intptr_t missing = backend.shellExecute(
+        0, "open", "C:\\vantrel-no-such-file.txt", "", "", platform::show::Normal);
     check(
         missing <= 32, "a missing file is reported as a failure (" + std::to_string(missing) + ")");
 }
