@@ -2,16 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmMain.h"
 
-#include "Accessibility.h"
-#include "Controls.h"
-#include "FocusValidator.h"
 #include "Layout.h"
-#include "LayoutBuilder.h"
 #include "TopMost.h"
 #include "clicker/ClickRun.h"
 #include "clicker/Hotkey.h"
 #include "clicker/Presets.h"
 #include "frmWorking.h"
+#include "runtime/Accessibility.h"
+#include "runtime/FocusValidator.h"
 #include "shutdown/ShutdownTimer.h"
 #include "ui/AboutLink.h"
 #include "ui/CornerIcon.h"
@@ -26,8 +24,10 @@
 
 namespace app {
 
+using namespace runtime;
+
 frmMain::frmMain()
-    : QWidget(nullptr,
+    : Form(nullptr,
         Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
             | Qt::WindowCloseButtonHint)
     , endProgram_([] { QCoreApplication::exit(0); })
@@ -46,7 +46,7 @@ frmMain::frmMain()
     setFont(font);
     setMouseTracking(true);
 
-    auto built = buildLayout(*this);
+    auto built = buildLayout(*this, layout::windowTable());
     controls_ = std::move(built.controls);
     timers_ = std::move(built.timers);
     createSubsystems();
@@ -56,7 +56,7 @@ frmMain::frmMain()
     // Centred on the screen the window opens on.
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    makeAccessible(*this);
+    makeAccessible(controls_);
 }
 
 frmMain::~frmMain() = default;

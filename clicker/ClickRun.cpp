@@ -3,8 +3,8 @@
 #include "ClickRun.h"
 
 #include "Module1.h"
-#include "app/Controls.h"
 #include "common/Numbers.h"
+#include "runtime/Controls.h"
 
 #include <cmath>
 #include <exception>
@@ -12,7 +12,7 @@
 namespace clicker {
 namespace {
 
-std::optional<double> valueOf(const app::TextBox& field)
+std::optional<double> valueOf(const runtime::TextBox& field)
 {
     return common::valueOfText(field.text().toStdString());
 }
@@ -32,19 +32,6 @@ std::optional<double> ticksOfMinutes(std::optional<double> minutes)
 }
 
 } // namespace
-
-std::optional<std::int16_t> clickInterval(
-    const QString& minutes, const QString& seconds, const QString& tenths)
-{
-    const auto m = common::valueOfText(minutes.toStdString());
-    const auto s = common::valueOfText(seconds.toStdString());
-    const auto t = common::valueOfText(tenths.toStdString());
-    if (!m || !s || !t)
-        return std::nullopt;
-    // Grouped as written: minutes x 10 x 60, plus seconds x 10, plus tenths.
-    const double tenthsOfSecond = *m * 10 * 60 + *s * 10 + *t;
-    return common::roundToInt16(tenthsOfSecond);
-}
 
 ClickRun::ClickRun(Controls controls, Window window)
     : c_(controls)

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Hotkey.h"
 
-#include "app/Controls.h"
 #include "platform/Platform.h"
+#include "runtime/Controls.h"
 
 #include <cstdint>
 

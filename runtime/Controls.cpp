@@ -9,7 +9,7 @@
 
 #include <cmath>
 
-namespace app {
+namespace runtime {
 
 int toPixels(int twips) { return static_cast<int>(std::lround(twips / double(TwipsPerPixel))); }
 
@@ -307,4 +307,4 @@ void Timer::setEnabled(bool enabled)
         stop();
 }
 
-} // namespace app
+} // namespace runtime

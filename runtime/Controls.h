@@ -19,7 +19,7 @@
 
 #include <optional>
 
-namespace app {
+namespace runtime {
 
 inline constexpr int TwipsPerPixel = 15;
 int toPixels(int twips);
@@ -28,6 +28,13 @@ int toPixels(int twips);
 // as large ("name@2x.ext") is taken where there is one, so that it is drawn
 // sharp at the same size.
 QPixmap loadPicture(const QString& path);
+
+// A window of the runtime: what assistive technology presents as a window.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
 
 // Left, Top, Width and Height in twips; the widget follows in pixels.
 class Twips {
@@ -207,4 +214,4 @@ public:
     bool enabled() const { return isActive(); }
 };
 
-} // namespace app
+} // namespace runtime

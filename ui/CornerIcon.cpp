@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CornerIcon.h"
 
-#include "app/Controls.h"
+#include "runtime/Controls.h"
 
 namespace ui {
 namespace {
@@ -31,7 +31,7 @@ void CornerIcon::Timer4_Timer() { tick(clickerIconStep, c_.Timer4, c_.Picture1);
 void CornerIcon::Timer5_Timer() { tick(shutdownIconStep, c_.Timer5, c_.Picture3); }
 void CornerIcon::Timer6_Timer() { tick(aboutIconStep, c_.Timer6, c_.Picture4); }
 
-void CornerIcon::tick(std::int16_t& step, app::Timer& timer, const app::PictureBox& source)
+void CornerIcon::tick(std::int16_t& step, runtime::Timer& timer, const runtime::PictureBox& source)
 {
     ++step;
     if (step >= 1 && step <= 10) {

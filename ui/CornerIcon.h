@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
-namespace app {
+namespace runtime {
 class Image;
 class PictureBox;
 class Timer;
-} // namespace app
+} // namespace runtime
 
 namespace ui {
 
@@ -20,13 +20,13 @@ inline constexpr int IconLastStep = 21;
 class CornerIcon {
 public:
     struct Controls {
-        app::Image& I;
-        app::PictureBox& Picture1; // clicker page icon
-        app::PictureBox& Picture3; // shutdown page icon
-        app::PictureBox& Picture4; // About page icon
-        app::Timer& Timer4;
-        app::Timer& Timer5;
-        app::Timer& Timer6;
+        runtime::Image& I;
+        runtime::PictureBox& Picture1; // clicker page icon
+        runtime::PictureBox& Picture3; // shutdown page icon
+        runtime::PictureBox& Picture4; // About page icon
+        runtime::Timer& Timer4;
+        runtime::Timer& Timer5;
+        runtime::Timer& Timer6;
     };
 
     explicit CornerIcon(Controls controls)
@@ -43,7 +43,7 @@ public:
     std::int16_t aboutIconStep = 0;
 
 private:
-    void tick(std::int16_t& step, app::Timer& timer, const app::PictureBox& source);
+    void tick(std::int16_t& step, runtime::Timer& timer, const runtime::PictureBox& source);
 
     Controls c_;
 };

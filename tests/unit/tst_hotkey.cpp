@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(f.fake().count("GetAsyncKeyState"), 1);
         QCOMPARE(f.fake().log().back() == "Sleep 100", toggles);
         QCOMPARE(f.form().clickRun().isClicking, std::int16_t(toggles ? -1 : 0));
-        QCOMPARE(f.c<app::CommandButton>("cmdStart").text(),
+        QCOMPARE(f.c<runtime::CommandButton>("cmdStart").text(),
             toggles ? QStringLiteral("Stop") : QStringLiteral("Start"));
     }
 
@@ -103,7 +103,7 @@ private slots:
         testing::Fixture f;
         f.form().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form()));
-        auto& seconds = f.c<app::TextBox>("Text2");
+        auto& seconds = f.c<runtime::TextBox>("Text2");
         seconds.setFocus();
         seconds.selectAll();
         QTest::keyClicks(&seconds, QStringLiteral("2x"));
@@ -136,7 +136,7 @@ private slots:
         poll.tmrHotkey_Timer();
         QCOMPARE(f.form().clickRun().isClicking, std::int16_t(0));
         QCOMPARE(f.form().windowStateValue(), 0);
-        QCOMPARE(f.c<app::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
+        QCOMPARE(f.c<runtime::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
         QVERIFY(!f.timer("tmrMain").isActive());
         QCOMPARE(f.fake().count("mouse_event 0x0002"), 2);
     }

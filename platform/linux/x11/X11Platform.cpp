@@ -6,7 +6,7 @@
 // page, found through PATH and started without a shell.
 #include "X11Platform.h"
 
-#include "platform/posix/Spawn.h"
+#include "platform/linux/posix/Spawn.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
