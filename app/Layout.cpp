@@ -101,5 +101,6 @@ constexpr TimerSpec timerTable[] = {
 
 std::span<const Control> controls() { return table; }
 std::span<const TimerSpec> timers() { return timerTable; }
+Table windowTable() { return {"frmMain", table, timerTable}; }
 
 } // namespace app::layout

@@ -1,63 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's layout as data: one row per control, in stacking order
-// within its container (first row frontmost), geometry in twips.
+// The main window's layout table, in the runtime's layout rows.
 #pragma once
+
+#include "runtime/LayoutBuilder.h"
 
 #include <span>
 
 namespace app::layout {
 
-enum class Kind {
-    PictureBox,
-    Label,
-    TextBox,
-    ComboBox,
-    CommandButton,
-    OptionButton,
-    CheckBox,
-    Image,
-    Shape
-};
-
-enum Flag : unsigned {
-    Hidden = 1u << 0,
-    Selected = 1u << 1, // option button
-    Ticked = 1u << 2, // check box
-    AutoSize = 1u << 3,
-    Stretch = 1u << 4,
-    NoBorder = 1u << 5,
-    Transparent = 1u << 6, // label background not painted
-};
-
-struct Font {
-    const char* face = nullptr; // nullptr: the container's font
-    int hundredthsOfPoint = 0;
-    bool bold = false;
-    bool underline = false;
-};
-
-struct Control {
-    const char* name;
-    Kind kind;
-    const char* container; // "frmMain" or the name of a picture box
-    const char* caption; // caption or text; list items separated by '|'
-    int left, top, width, height;
-    Font font;
-    const char* foreColor; // text colour, or nullptr for the system's
-    const char* backColor; // background or fill, nullptr when not drawn
-    const char* borderColor; // rectangles only, nullptr when not drawn
-    unsigned flags;
-    const char* picture; // resource path, or nullptr
-    int tabIndex; // -1 for controls without one
-};
-
-struct TimerSpec {
-    const char* name;
-    const char* container;
-    int intervalMs;
-    bool enabled;
-};
+using namespace runtime::layout;
 
 // The window itself.
 inline constexpr const char* Caption = "Vantrel";
@@ -69,8 +21,7 @@ inline constexpr const char* IconResource = ":/assets/vantrel.ico";
 
 std::span<const Control> controls();
 std::span<const TimerSpec> timers();
-
-// Point size in pixels at 96 dpi, the resolution the layout was drawn for.
-constexpr int pixelSize(int hundredthsOfPoint) { return (hundredthsOfPoint * 4 + 150) / 300; }
+// The table of frmMain, for the layout builder.
+Table windowTable();
 
 } // namespace app::layout

@@ -15,7 +15,8 @@ void placeOnTop(QWidget& window)
     // when it maps the window; the platform call puts the native window there.
     window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     platform::current().setWindowPos(static_cast<platform::NativeWindow>(window.winId()),
-        platform::HWND_TOPMOST, 0, 0, 0, 0, platform::SWP_NOMOVE | platform::SWP_NOSIZE);
+        platform::placement::Topmost, 0, 0, 0, 0,
+        platform::placement::NoMove | platform::placement::NoSize);
 }
 
 } // namespace

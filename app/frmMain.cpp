@@ -2,17 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmMain.h"
 
-#include "Accessibility.h"
-#include "Controls.h"
-#include "FocusValidator.h"
 #include "Layout.h"
-#include "LayoutBuilder.h"
 #include "TopMost.h"
 #include "clicker/ClickRun.h"
 #include "clicker/Hotkey.h"
 #include "clicker/Presets.h"
 #include "platform/Platform.h"
 #include "frmWorking.h"
+#include "runtime/Accessibility.h"
+#include "runtime/FocusValidator.h"
 #include "shutdown/ShutdownTimer.h"
 #include "ui/AboutLink.h"
 #include "ui/CornerIcon.h"
@@ -27,8 +25,10 @@
 
 namespace app {
 
+using namespace runtime;
+
 frmMain::frmMain()
-    : QWidget(nullptr,
+    : Form(nullptr,
         Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
             | Qt::WindowCloseButtonHint)
     , endProgram_([] { QCoreApplication::exit(0); })
@@ -47,7 +47,7 @@ frmMain::frmMain()
     setFont(font);
     setMouseTracking(true);
 
-    auto built = buildLayout(*this);
+    auto built = buildLayout(*this, layout::windowTable());
     controls_ = std::move(built.controls);
     timers_ = std::move(built.timers);
     createSubsystems();
@@ -57,7 +57,7 @@ frmMain::frmMain()
     // Centred on the screen the window opens on.
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    makeAccessible(*this);
+    makeAccessible(controls_);
 }
 
 frmMain::~frmMain() = default;

@@ -5,8 +5,9 @@
 // them. The behaviour itself lives in clicker/, shutdown/ and ui/.
 #pragma once
 
+#include "runtime/Controls.h"
+
 #include <QHash>
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -21,6 +22,9 @@ class Presets;
 namespace shutdown {
 class ShutdownTimer;
 }
+namespace runtime {
+class FocusValidator;
+}
 namespace ui {
 class AboutLink;
 class CornerIcon;
@@ -30,11 +34,9 @@ class PageSlider;
 
 namespace app {
 
-class FocusValidator;
-class Timer;
 class frmWorking;
 
-class frmMain : public QWidget {
+class frmMain : public runtime::Form {
     Q_OBJECT
 public:
     // Creates the window from its layout and runs its load handler; the
@@ -48,7 +50,7 @@ public:
         return dynamic_cast<T&>(*controls_.value(name));
     }
     QWidget* find(const QString& name) const { return controls_.value(name); }
-    Timer& timer(const QString& name) const;
+    runtime::Timer& timer(const QString& name) const;
 
     // The working indicator, created on first use.
     frmWorking& working();
@@ -87,9 +89,9 @@ private:
     void endProgram();
 
     QHash<QString, QWidget*> controls_;
-    QHash<QString, Timer*> timers_;
+    QHash<QString, runtime::Timer*> timers_;
     std::unique_ptr<frmWorking> working_;
-    FocusValidator* validator_ = nullptr;
+    runtime::FocusValidator* validator_ = nullptr;
     std::function<void()> endProgram_;
     bool ended_ = false;
 

@@ -2,15 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmWorking.h"
 
-#include "Controls.h"
 #include "platform/Platform.h"
 
 #include <QPainter>
 
 namespace app {
 
+using runtime::loadPicture;
+using runtime::PictureBox;
+using runtime::Timer;
+using runtime::toPixels;
+
 frmWorking::frmWorking()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    : Form(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
     , picture1_(new PictureBox(this))
     , picture2_(new PictureBox(this)) // the later child lies in front
     , timer1_(new Timer(this))

@@ -4,27 +4,25 @@
 // the screen, shown during a click run and blinking between two frames.
 #pragma once
 
+#include "runtime/Controls.h"
+
 #include <QPixmap>
-#include <QWidget>
 
 #include <cstdint>
 
 namespace app {
 
-class PictureBox;
-class Timer;
-
-class frmWorking : public QWidget {
+class frmWorking : public runtime::Form {
     Q_OBJECT
 public:
     frmWorking();
 
     void Timer1_Timer();
 
-    Timer& timer1() { return *timer1_; }
+    runtime::Timer& timer1() { return *timer1_; }
     const QPixmap& picture() const { return picture_; }
-    const PictureBox& picture1() const { return *picture1_; }
-    const PictureBox& picture2() const { return *picture2_; }
+    const runtime::PictureBox& picture1() const { return *picture1_; }
+    const runtime::PictureBox& picture2() const { return *picture2_; }
 
     // 0 or 1 between ticks; kept while the window is hidden.
     std::int16_t workingFrameStep = 0;
@@ -37,9 +35,9 @@ private:
     void Form_Load();
     void setPicture(const QPixmap& picture);
 
-    PictureBox* picture1_;
-    PictureBox* picture2_;
-    Timer* timer1_;
+    runtime::PictureBox* picture1_;
+    runtime::PictureBox* picture2_;
+    runtime::Timer* timer1_;
     QPixmap picture_;
 };
 

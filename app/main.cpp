@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the program creates the main window, whose load handler is the
 // whole start-up; the message loop then drives everything.
-#include "Fonts.h"
 #include "frmMain.h"
 #include "platform/Platform.h"
+#include "runtime/Fonts.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
     // Ties the window to its menu entry (X11 window property, Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.vantrel"));
     platform::install(platform::makeNative());
-    app::loadFonts();
+    runtime::loadFonts();
 
     app::frmMain window;
     window.show();

@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
 scripts/setup.sh --tests
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTREL_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build-bench --parallel >/dev/null
 g++ -std=c++20 -O2 -Wall -Wextra -Werror -o build-bench/xbench bench/xbench.cpp -lX11 -lXtst
 

@@ -3,8 +3,8 @@
 #include "ClickRun.h"
 
 #include "Module1.h"
-#include "app/Controls.h"
 #include "common/Numbers.h"
+#include "runtime/Controls.h"
 
 #include <cmath>
 #include <exception>
@@ -12,7 +12,7 @@
 namespace clicker {
 namespace {
 
-std::optional<double> valueOf(const app::TextBox& field)
+std::optional<double> valueOf(const runtime::TextBox& field)
 {
     return common::valueOfText(field.text().toStdString());
 }
@@ -33,19 +33,6 @@ std::optional<double> ticksOfMinutes(std::optional<double> minutes)
 
 } // namespace
 
-std::optional<std::int16_t> clickInterval(
-    const QString& minutes, const QString& seconds, const QString& tenths)
-{
-    const auto m = common::valueOfText(minutes.toStdString());
-    const auto s = common::valueOfText(seconds.toStdString());
-    const auto t = common::valueOfText(tenths.toStdString());
-    if (!m || !s || !t)
-        return std::nullopt;
-    // Grouped as written: minutes x 10 x 60, plus seconds x 10, plus tenths.
-    const double tenthsOfSecond = *m * 10 * 60 + *s * 10 + *t;
-    return common::roundToInt16(tenthsOfSecond);
-}
-
 ClickRun::ClickRun(Controls controls, Window window)
     : c_(controls)
     , window_(std::move(window))
@@ -54,7 +41,7 @@ ClickRun::ClickRun(Controls controls, Window window)
 
 void ClickRun::cmdStart_Click()
 {
-    if (isClicking != common::False)
+    if (isClicking != common::FlagFalse)
         stopClicking();
     else
         startClicking();
@@ -62,7 +49,7 @@ void ClickRun::cmdStart_Click()
 
 void ClickRun::startClicking()
 {
-    isClicking = common::True;
+    isClicking = common::FlagTrue;
     window_.showWorking();
     // An interval that does not fit leaves the previous one in place.
     if (const auto interval = clickInterval(c_.Text1.text(), c_.Text2.text(), c_.Text3.text()))
@@ -78,7 +65,7 @@ void ClickRun::startClicking()
 
 void ClickRun::stopClicking()
 {
-    isClicking = common::False;
+    isClicking = common::FlagFalse;
     window_.hideWorking();
     c_.tmrMain.setEnabled(false);
     elapsedTicks = 0;

@@ -4,7 +4,7 @@
 // run, and the click cycle that runs on every tick of tmrMain.
 #pragma once
 
-#include <QString>
+#include "ClickInterval.h"
 
 #include <array>
 #include <cstdint>
@@ -14,20 +14,15 @@
 
 class QWidget;
 
-namespace app {
+namespace runtime {
 class CommandButton;
 class ComboBox;
 class OptionButton;
 class TextBox;
 class Timer;
-} // namespace app
+} // namespace runtime
 
 namespace clicker {
-
-// The interval in tenths of a second that three field texts give; empty when
-// it does not fit in 16 bits or a text's number is beyond a double.
-std::optional<std::int16_t> clickInterval(
-    const QString& minutes, const QString& seconds, const QString& tenths);
 
 // The settings a run locks, by name, in the order start and stop treat them.
 inline constexpr std::size_t LockedSettingCount = 18;
@@ -36,16 +31,16 @@ std::span<const char* const, LockedSettingCount> lockedSettings();
 class ClickRun {
 public:
     struct Controls {
-        app::CommandButton& cmdStart;
-        app::Timer& tmrMain;
-        app::TextBox& Text1;
-        app::TextBox& Text2;
-        app::TextBox& Text3;
-        app::TextBox& Text4;
-        app::TextBox& Text5;
-        app::ComboBox& Combo1;
-        app::ComboBox& Combo2;
-        app::OptionButton& Option2;
+        runtime::CommandButton& cmdStart;
+        runtime::Timer& tmrMain;
+        runtime::TextBox& Text1;
+        runtime::TextBox& Text2;
+        runtime::TextBox& Text3;
+        runtime::TextBox& Text4;
+        runtime::TextBox& Text5;
+        runtime::ComboBox& Combo1;
+        runtime::ComboBox& Combo2;
+        runtime::OptionButton& Option2;
         // The controls of lockedSettings(), in its order.
         std::array<QWidget*, LockedSettingCount> locked;
     };

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Hotkey.h"
 
-#include "app/Controls.h"
 #include "platform/Platform.h"
+#include "runtime/Controls.h"
 
 #include <cstdint>
 
@@ -11,11 +11,11 @@ namespace Hotkey {
 
 KeyRead readHotKey()
 {
-    using platform::KEY_DOWN, platform::KEY_PRESSED_SINCE_LAST_QUERY;
-    const std::uint16_t state = platform::current().asyncKeyState(platform::VK_F9);
-    if ((state & ~(KEY_DOWN | KEY_PRESSED_SINCE_LAST_QUERY)) != 0)
+    namespace key = platform::key;
+    const platform::KeyState state = platform::current().asyncKeyState(key::F9);
+    if ((state & ~(key::Down | key::PressedSinceLastQuery)) != 0)
         return {};
-    return {(state & KEY_DOWN) != 0, (state & KEY_PRESSED_SINCE_LAST_QUERY) != 0};
+    return {(state & key::Down) != 0, (state & key::PressedSinceLastQuery) != 0};
 }
 
 } // namespace Hotkey

@@ -4,7 +4,7 @@
 // registered, and each press toggles the run once, however long it is held.
 #pragma once
 
-namespace app {
+namespace runtime {
 class CommandButton;
 }
 
@@ -26,14 +26,14 @@ namespace clicker {
 
 class HotkeyPoll {
 public:
-    explicit HotkeyPoll(app::CommandButton& cmdStart)
+    explicit HotkeyPoll(runtime::CommandButton& cmdStart)
         : cmdStart_(cmdStart)
     {
     }
     void tmrHotkey_Timer();
 
 private:
-    app::CommandButton& cmdStart_;
+    runtime::CommandButton& cmdStart_;
     bool wasDown_ = false; // F9 at the previous poll
 };
 

@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Module1.h"
 
-#include "app/Controls.h"
 #include "platform/Platform.h"
+#include "runtime/Controls.h"
 
 namespace Module1 {
 namespace {
 
 constexpr unsigned DoubleClickPauseMs = 100;
 
-void click(std::uint32_t press, std::uint32_t release, const app::ComboBox& action)
+void click(std::uint32_t press, std::uint32_t release, const runtime::ComboBox& action)
 {
     auto& system = platform::current();
     system.mouseEvent(press, 0, 0, 0, 0);
@@ -24,19 +24,19 @@ void click(std::uint32_t press, std::uint32_t release, const app::ComboBox& acti
 
 } // namespace
 
-void clickLeft(const app::ComboBox& action)
+void clickLeft(const runtime::ComboBox& action)
 {
-    click(platform::MOUSEEVENTF_LEFTDOWN, platform::MOUSEEVENTF_LEFTUP, action);
+    click(platform::mouse::LeftDown, platform::mouse::LeftUp, action);
 }
 
-void clickRight(const app::ComboBox& action)
+void clickRight(const runtime::ComboBox& action)
 {
-    click(platform::MOUSEEVENTF_RIGHTDOWN, platform::MOUSEEVENTF_RIGHTUP, action);
+    click(platform::mouse::RightDown, platform::mouse::RightUp, action);
 }
 
-void clickMiddle(const app::ComboBox& action)
+void clickMiddle(const runtime::ComboBox& action)
 {
-    click(platform::MOUSEEVENTF_MIDDLEDOWN, platform::MOUSEEVENTF_MIDDLEUP, action);
+    click(platform::mouse::MiddleDown, platform::mouse::MiddleUp, action);
 }
 
 } // namespace Module1

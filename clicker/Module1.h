@@ -4,15 +4,15 @@
 // and a second pair 100 ms later when the action list says "Double click".
 #pragma once
 
-namespace app {
+namespace runtime {
 class ComboBox;
 }
 
 namespace Module1 {
 
 // `action` is the main window's action list (Combo2), read at each click.
-void clickLeft(const app::ComboBox& action);
-void clickRight(const app::ComboBox& action);
-void clickMiddle(const app::ComboBox& action);
+void clickLeft(const runtime::ComboBox& action);
+void clickRight(const runtime::ComboBox& action);
+void clickMiddle(const runtime::ComboBox& action);
 
 } // namespace Module1

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Presets.h"
 
-#include "app/Controls.h"
 #include "common/FieldCheck.h"
+#include "runtime/Controls.h"
 
 namespace clicker {
 namespace {

@@ -6,11 +6,11 @@
 
 #include <span>
 
-namespace app {
+namespace runtime {
 class ComboBox;
 class OptionButton;
 class TextBox;
-} // namespace app
+} // namespace runtime
 
 namespace clicker {
 
@@ -26,13 +26,13 @@ std::span<const Preset> presets();
 class Presets {
 public:
     struct Controls {
-        app::ComboBox& Combo3;
-        app::TextBox& Text1;
-        app::TextBox& Text2;
-        app::TextBox& Text3;
-        app::TextBox& Text4;
-        app::TextBox& Text5;
-        app::OptionButton& Option2;
+        runtime::ComboBox& Combo3;
+        runtime::TextBox& Text1;
+        runtime::TextBox& Text2;
+        runtime::TextBox& Text3;
+        runtime::TextBox& Text4;
+        runtime::TextBox& Text5;
+        runtime::OptionButton& Option2;
     };
 
     explicit Presets(Controls controls)

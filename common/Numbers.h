@@ -29,7 +29,7 @@ constexpr std::int16_t saturatingIncrement(std::int16_t value)
 }
 
 // Flags are stored as -1 for true and 0 for false.
-inline constexpr std::int16_t True = -1;
-inline constexpr std::int16_t False = 0;
+inline constexpr std::int16_t FlagTrue = -1;
+inline constexpr std::int16_t FlagFalse = 0;
 
 } // namespace common

@@ -5,7 +5,7 @@
 #include "Check.h"
 #include "FuzzInput.h"
 #include "Reference.h"
-#include "clicker/ClickRun.h"
+#include "clicker/ClickInterval.h"
 
 #include <QString>
 

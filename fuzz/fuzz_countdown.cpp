@@ -7,7 +7,7 @@
 #include "FuzzInput.h"
 #include "Reference.h"
 #include "common/Numbers.h"
-#include "shutdown/ShutdownTimer.h"
+#include "shutdown/Countdown.h"
 
 #include <QString>
 

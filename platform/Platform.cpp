@@ -14,7 +14,7 @@ public:
         std::uint32_t, std::int32_t, std::int32_t, std::int32_t, std::uintptr_t) override
     {
     }
-    std::uint16_t asyncKeyState(int) override { return 0; }
+    KeyState asyncKeyState(int) override { return 0; }
     bool setWindowPos(NativeWindow, std::intptr_t, std::int32_t, std::int32_t, std::int32_t,
         std::int32_t, std::uint32_t) override
     {

@@ -11,29 +11,40 @@
 
 namespace platform {
 
-// mouse_event flag values.
-inline constexpr std::uint32_t MOUSEEVENTF_LEFTDOWN = 0x0002;
-inline constexpr std::uint32_t MOUSEEVENTF_LEFTUP = 0x0004;
-inline constexpr std::uint32_t MOUSEEVENTF_RIGHTDOWN = 0x0008;
-inline constexpr std::uint32_t MOUSEEVENTF_RIGHTUP = 0x0010;
-inline constexpr std::uint32_t MOUSEEVENTF_MIDDLEDOWN = 0x0020;
-inline constexpr std::uint32_t MOUSEEVENTF_MIDDLEUP = 0x0040;
+// The interface's own names, so that no system header's macros can clash
+// with them; the values are those of the Win32 calls, which the Win32
+// backend translates to its headers' constants.
 
-// Virtual-key code of the hot key.
-inline constexpr int VK_F9 = 0x78;
+// Flags of one mouse event.
+namespace mouse {
+inline constexpr std::uint32_t LeftDown = 0x0002;
+inline constexpr std::uint32_t LeftUp = 0x0004;
+inline constexpr std::uint32_t RightDown = 0x0008;
+inline constexpr std::uint32_t RightUp = 0x0010;
+inline constexpr std::uint32_t MiddleDown = 0x0020;
+inline constexpr std::uint32_t MiddleUp = 0x0040;
+} // namespace mouse
 
-// Key-state bits as GetAsyncKeyState reports them.
-inline constexpr std::uint16_t KEY_DOWN = 0x8000;
-inline constexpr std::uint16_t KEY_PRESSED_SINCE_LAST_QUERY = 0x0001;
+// A key's global state, and the virtual-key code of the hot key.
+using KeyState = std::uint16_t;
+namespace key {
+inline constexpr int F9 = 0x78;
+inline constexpr KeyState Down = 0x8000;
+inline constexpr KeyState PressedSinceLastQuery = 0x0001;
+} // namespace key
 
-// SetWindowPos arguments used to put a window in the topmost band.
-inline constexpr std::intptr_t HWND_TOPMOST = -1;
-inline constexpr std::uint32_t SWP_NOSIZE = 0x0001;
-inline constexpr std::uint32_t SWP_NOMOVE = 0x0002;
+// setWindowPos arguments that put a window in the topmost band.
+namespace placement {
+inline constexpr std::intptr_t Topmost = -1;
+inline constexpr std::uint32_t NoSize = 0x0001;
+inline constexpr std::uint32_t NoMove = 0x0002;
+} // namespace placement
 
-// Show states.
-inline constexpr int SW_SHOWNORMAL = 1;
-inline constexpr int SW_SHOWMINIMIZED = 2;
+// Show states of a launched program or an opened page.
+namespace show {
+inline constexpr int Normal = 1;
+inline constexpr int Minimized = 2;
+} // namespace show
 
 // A native window handle (HWND on Windows, an X window id on X11).
 using NativeWindow = std::uintptr_t;
@@ -48,7 +59,7 @@ public:
         = 0;
 
     // Global state of a key, whichever window has the focus.
-    virtual std::uint16_t asyncKeyState(int virtualKey) = 0;
+    virtual KeyState asyncKeyState(int virtualKey) = 0;
 
     // SetWindowPos(window, insertAfter, x, y, cx, cy, flags); true on success.
     virtual bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t x,

@@ -27,7 +27,7 @@ if ! ((${#targets[@]})); then
 fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVANTREL_FUZZ=ON -DVANTREL_SANITIZE=ON -DVANTREL_BUILD_TESTS=OFF >/dev/null
+  -DVANTREL_FUZZ=ON -DVANTREL_SANITIZE=ON -DVANTREL_BUILD_TESTS=OFF -DVANTREL_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build-fuzz --target "${targets[@]}"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}

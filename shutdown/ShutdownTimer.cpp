@@ -2,26 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShutdownTimer.h"
 
-#include "app/Controls.h"
 #include "common/FieldCheck.h"
 #include "common/Numbers.h"
 #include "platform/Platform.h"
+#include "runtime/Controls.h"
 
 #include <QWidget>
 
 namespace shutdown {
 namespace {
-
-struct Action {
-    const char* item;
-    const char* commandLine;
-};
-
-constexpr Action actions[] = {
-    {"Shutdown", "shutdown -s -t 00"},
-    {"Restart", "shutdown -r -t 00"},
-    {"Logoff", "shutdown -l"},
-};
 
 // 16-bit subtraction; empty where the result would not fit.
 std::optional<std::int16_t> difference(int a, int b)
@@ -33,35 +22,6 @@ std::optional<std::int16_t> difference(int a, int b)
 }
 
 } // namespace
-
-std::int16_t totalMinutes(const QString& hours, const QString& minutes)
-{
-    const auto h = common::valueOfText(hours.toStdString());
-    const auto m = common::valueOfText(minutes.toStdString());
-    if (!h || !m)
-        return 0;
-    return common::roundToInt16(*h * 60 + *m).value_or(0);
-}
-
-QString countdownSentence(const QString& action, std::int16_t remaining)
-{
-    const int hours = remaining / 60; // truncated toward zero
-    const int minutes = remaining - 60 * hours;
-    const QString minuteText = minutes >= 0 && minutes <= 9
-        ? QStringLiteral("0") + QString::number(minutes)
-        : QString::number(minutes);
-    return QStringLiteral("The computer will ") + action.toLower() + QStringLiteral(" after ")
-        + QString::number(hours) + QStringLiteral(" hour(s) and ") + minuteText
-        + QStringLiteral(" minute(s)");
-}
-
-QString commandLineFor(const QString& action)
-{
-    for (const auto& row : actions)
-        if (action == QLatin1String(row.item))
-            return QString::fromLatin1(row.commandLine);
-    return {};
-}
 
 ShutdownTimer::ShutdownTimer(Controls controls, Window window)
     : c_(controls)
@@ -134,7 +94,7 @@ void ShutdownTimer::Timer2_Timer()
             // A launch that fails, even by throwing, is passed over: the page
             // goes back to idle all the same.
             try {
-                platform::current().launch(commandLine.toStdString(), platform::SW_SHOWMINIMIZED);
+                platform::current().launch(commandLine.toStdString(), platform::show::Minimized);
             } catch (...) {
             }
         }

@@ -4,6 +4,8 @@
 // five minutes before the end, and the system command at the end.
 #pragma once
 
+#include "Countdown.h"
+
 #include <QString>
 
 #include <array>
@@ -14,25 +16,16 @@
 
 class QWidget;
 
-namespace app {
+namespace runtime {
 class CheckBox;
 class ComboBox;
 class CommandButton;
 class Label;
 class TextBox;
 class Timer;
-} // namespace app
+} // namespace runtime
 
 namespace shutdown {
-
-// Hours x 60 + minutes, rounded halves to even; 0 when it does not fit.
-std::int16_t totalMinutes(const QString& hours, const QString& minutes);
-
-// "The computer will <action> after H hour(s) and MM minute(s)".
-QString countdownSentence(const QString& action, std::int16_t remaining);
-
-// The command line that carries out an action, or "" for an unknown one.
-QString commandLineFor(const QString& action);
 
 // The inputs a countdown locks, by name, in the order start and stop treat them.
 inline constexpr std::size_t LockedInputCount = 7;
@@ -41,13 +34,13 @@ std::span<const char* const, LockedInputCount> lockedInputs();
 class ShutdownTimer {
 public:
     struct Controls {
-        app::CommandButton& cmdStartShtdwnTimer;
-        app::Timer& Timer2;
-        app::TextBox& Text6;
-        app::TextBox& Text7;
-        app::ComboBox& Combo4;
-        app::CheckBox& Check1;
-        app::Label& Label21;
+        runtime::CommandButton& cmdStartShtdwnTimer;
+        runtime::Timer& Timer2;
+        runtime::TextBox& Text6;
+        runtime::TextBox& Text7;
+        runtime::ComboBox& Combo4;
+        runtime::CheckBox& Check1;
+        runtime::Label& Label21;
         // The controls of lockedInputs(), in its order.
         std::array<QWidget*, LockedInputCount> locked;
     };

@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CornerIcon.h"
 
-#include "app/Controls.h"
+#include "runtime/Controls.h"
 
 namespace ui {
 namespace {
 
+struct IconStep {
+    int left, top, width, height;
+};
+
+// The corner icon's rectangle at steps 1 to 10; step 6 also exchanges the picture.
 constexpr IconStep steps[10] = {
     {300, 100, 1650, 1650}, // the old icon moves off the corner
     {300, 700, 1100, 1100}, // shrinking and sinking
@@ -22,13 +27,11 @@ constexpr IconStep steps[10] = {
 
 } // namespace
 
-std::span<const IconStep> iconSteps() { return steps; }
-
 void CornerIcon::Timer4_Timer() { tick(clickerIconStep, c_.Timer4, c_.Picture1); }
 void CornerIcon::Timer5_Timer() { tick(shutdownIconStep, c_.Timer5, c_.Picture3); }
 void CornerIcon::Timer6_Timer() { tick(aboutIconStep, c_.Timer6, c_.Picture4); }
 
-void CornerIcon::tick(std::int16_t& step, app::Timer& timer, const app::PictureBox& source)
+void CornerIcon::tick(std::int16_t& step, runtime::Timer& timer, const runtime::PictureBox& source)
 {
     ++step;
     if (step >= 1 && step <= 10) {

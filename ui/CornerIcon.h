@@ -5,22 +5,14 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
-namespace app {
+namespace runtime {
 class Image;
 class PictureBox;
 class Timer;
-} // namespace app
+} // namespace runtime
 
 namespace ui {
-
-struct IconStep {
-    int left, top, width, height;
-};
-
-// The corner icon's rectangle at steps 1 to 10; step 6 also exchanges the picture.
-std::span<const IconStep> iconSteps();
 
 inline constexpr int IconPictureStep = 6;
 inline constexpr int IconLastStep = 21;
@@ -28,13 +20,13 @@ inline constexpr int IconLastStep = 21;
 class CornerIcon {
 public:
     struct Controls {
-        app::Image& I;
-        app::PictureBox& Picture1; // clicker page icon
-        app::PictureBox& Picture3; // shutdown page icon
-        app::PictureBox& Picture4; // About page icon
-        app::Timer& Timer4;
-        app::Timer& Timer5;
-        app::Timer& Timer6;
+        runtime::Image& I;
+        runtime::PictureBox& Picture1; // clicker page icon
+        runtime::PictureBox& Picture3; // shutdown page icon
+        runtime::PictureBox& Picture4; // About page icon
+        runtime::Timer& Timer4;
+        runtime::Timer& Timer5;
+        runtime::Timer& Timer6;
     };
 
     explicit CornerIcon(Controls controls)
@@ -51,7 +43,7 @@ public:
     std::int16_t aboutIconStep = 0;
 
 private:
-    void tick(std::int16_t& step, app::Timer& timer, const app::PictureBox& source);
+    void tick(std::int16_t& step, runtime::Timer& timer, const runtime::PictureBox& source);
 
     Controls c_;
 };

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HoverBand.h"
 
-#include "app/Controls.h"
+#include "runtime/Controls.h"
 
 namespace ui {
 

@@ -8,18 +8,18 @@
 #include <array>
 #include <cstdint>
 
-namespace app {
+namespace runtime {
 class Image;
 class Shape;
-} // namespace app
+} // namespace runtime
 
 namespace ui {
 
 class HoverBand {
 public:
     struct Controls {
-        app::Shape& Shape3;
-        std::array<app::Image*, 3> imgIC;
+        runtime::Shape& Shape3;
+        std::array<runtime::Image*, 3> imgIC;
     };
 
     explicit HoverBand(Controls controls)

@@ -10,8 +10,7 @@ void openWebPage()
 {
     try {
         // The result is not looked at: a page that does not open is not reported.
-        platform::current().shellExecute(
-            0, "open", WebPageAddress, "", "", platform::SW_SHOWNORMAL);
+        platform::current().shellExecute(0, "open", WebPageAddress, "", "", platform::show::Normal);
     } catch (...) {
     }
 }

@@ -3,13 +3,13 @@
 #include "PageKeys.h"
 
 #include "PageSlider.h"
-#include "app/Controls.h"
+#include "runtime/Controls.h"
 
 #include <QShortcut>
 
 namespace ui {
 
-void addPageKeys(QWidget& window, std::array<app::Label*, 3> tabs, const PageSlider& pages)
+void addPageKeys(QWidget& window, std::array<runtime::Label*, 3> tabs, const PageSlider& pages)
 {
     struct Key {
         QKeyCombination keys;

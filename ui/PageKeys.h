@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace app {
+namespace runtime {
 class Label;
 }
 
@@ -19,6 +19,6 @@ namespace ui {
 class PageSlider;
 
 // `tabs` are the labels "Mouse", "System" and "About", top to bottom.
-void addPageKeys(QWidget& window, std::array<app::Label*, 3> tabs, const PageSlider& pages);
+void addPageKeys(QWidget& window, std::array<runtime::Label*, 3> tabs, const PageSlider& pages);
 
 } // namespace ui

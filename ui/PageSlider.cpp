@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PageSlider.h"
 
-#include "app/Controls.h"
+#include "runtime/Controls.h"
 
 namespace ui {
 namespace {
@@ -21,8 +21,6 @@ struct Tab {
 constexpr Tab tabs[3] = {{2, 0, 0}, {3, 1, 1}, {1, 2, 2}};
 
 } // namespace
-
-std::span<const int> outgoingLefts() { return lefts; }
 
 int tabOfPage(std::int16_t page)
 {

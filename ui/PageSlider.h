@@ -7,19 +7,15 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <span>
 
-namespace app {
+namespace runtime {
 class Image;
 class PictureBox;
 class Shape;
 class Timer;
-} // namespace app
+} // namespace runtime
 
 namespace ui {
-
-// Left of the outgoing page at slide steps 1 to 21.
-std::span<const int> outgoingLefts();
 
 inline constexpr int PageDistance = 6015;
 
@@ -31,11 +27,11 @@ inline constexpr int SlideSteps = 22;
 class PageSlider {
 public:
     struct Controls {
-        std::array<app::PictureBox*, 4> hitPict; // indexed 1 to 3
-        std::array<app::Image*, 3> imgIC; // indexed 0 to 2
-        app::Shape& Shape4;
-        app::Timer& Timer1;
-        std::array<app::Timer*, 3> iconTimers; // Timer4, Timer5, Timer6
+        std::array<runtime::PictureBox*, 4> hitPict; // indexed 1 to 3
+        std::array<runtime::Image*, 3> imgIC; // indexed 0 to 2
+        runtime::Shape& Shape4;
+        runtime::Timer& Timer1;
+        std::array<runtime::Timer*, 3> iconTimers; // Timer4, Timer5, Timer6
     };
 
     explicit PageSlider(Controls controls)
@@ -51,7 +47,7 @@ public:
 
     // Asked before a switch away from the page on show, whatever asks for
     // the switch; false refuses it.
-    void setLeaveCheck(std::function<bool(app::PictureBox& page)> mayLeave)
+    void setLeaveCheck(std::function<bool(runtime::PictureBox& page)> mayLeave)
     {
         mayLeave_ = std::move(mayLeave);
     }
@@ -65,7 +61,7 @@ private:
     void tabClick(int tab);
 
     Controls c_;
-    std::function<bool(app::PictureBox&)> mayLeave_;
+    std::function<bool(runtime::PictureBox&)> mayLeave_;
 };
 
 } // namespace ui

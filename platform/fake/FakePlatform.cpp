@@ -29,7 +29,7 @@ void FakePlatform::mouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t
         throw CallFailed("mouse_event");
 }
 
-std::uint16_t FakePlatform::asyncKeyState(int virtualKey)
+KeyState FakePlatform::asyncKeyState(int virtualKey)
 {
     std::uint16_t state = 0;
     auto& queue = keys_[virtualKey];
@@ -84,7 +84,7 @@ std::uint16_t FakePlatform::stateFromPresses(int virtualKey)
     }
     last->second = now_;
     return static_cast<std::uint16_t>(
-        (down ? KEY_DOWN : 0) | (pressed ? KEY_PRESSED_SINCE_LAST_QUERY : 0));
+        (down ? key::Down : 0) | (pressed ? key::PressedSinceLastQuery : 0));
 }
 
 void FakePlatform::pressKey(int virtualKey, std::int64_t atMs, std::int64_t holdMs)

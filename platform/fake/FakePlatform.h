@@ -27,7 +27,7 @@ public:
 
     void mouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::int32_t data,
         std::uintptr_t extraInfo) override;
-    std::uint16_t asyncKeyState(int virtualKey) override;
+    KeyState asyncKeyState(int virtualKey) override;
     bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t x,
         std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
     void keepOffTaskbar(NativeWindow window) override;

@@ -6,10 +6,10 @@
 // which reach X11 applications only. Windows and launching stay with the X11
 // backend.
 #include "platform/Platform.h"
-#include "platform/evdev/EvdevKeys.h"
 #include "platform/linux/WindowSystem.h"
-#include "platform/uinput/UinputPointer.h"
-#include "platform/x11/X11Platform.h"
+#include "platform/linux/evdev/EvdevKeys.h"
+#include "platform/linux/uinput/UinputPointer.h"
+#include "platform/linux/x11/X11Platform.h"
 
 #include <cstdio>
 
@@ -41,7 +41,7 @@ public:
             x11_->mouseEvent(flags, dx, dy, data, extraInfo);
     }
 
-    std::uint16_t asyncKeyState(int virtualKey) override
+    KeyState asyncKeyState(int virtualKey) override
     {
         return keys_ ? keys_->asyncKeyState(virtualKey) : x11_->asyncKeyState(virtualKey);
     }

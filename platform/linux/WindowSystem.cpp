@@ -9,7 +9,7 @@
 #include "WindowSystem.h"
 
 #include "platform/Platform.h"
-#include "platform/posix/Spawn.h"
+#include "platform/linux/posix/Spawn.h"
 
 #include <X11/Xlib.h>
 

@@ -1,9 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Win32 backend: the user32, kernel32 and shell32 calls themselves, with the
-// arguments passed through unchanged.
+// arguments passed through, the interface's names turned into the Win32 ones.
 #include "platform/win32/Win32Platform.h"
 #include "platform/Platform.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <shellapi.h>
 
 #include <cstdint>
 #include <string>
@@ -12,48 +17,50 @@
 namespace platform::win32 {
 namespace {
 
-// Platform.h spells the Windows constants under their Windows names, which
-// <windows.h> turns into macros: take the interface's values before it comes
-// in, so that the two can be compared below.
-struct InterfaceValues {
-    std::uint32_t leftDown = MOUSEEVENTF_LEFTDOWN;
-    std::uint32_t leftUp = MOUSEEVENTF_LEFTUP;
-    std::uint32_t rightDown = MOUSEEVENTF_RIGHTDOWN;
-    std::uint32_t rightUp = MOUSEEVENTF_RIGHTUP;
-    std::uint32_t middleDown = MOUSEEVENTF_MIDDLEDOWN;
-    std::uint32_t middleUp = MOUSEEVENTF_MIDDLEUP;
-    int f9 = VK_F9;
-    std::intptr_t topmost = HWND_TOPMOST;
-    std::uint32_t noSize = SWP_NOSIZE;
-    std::uint32_t noMove = SWP_NOMOVE;
-    int showNormal = SW_SHOWNORMAL;
-    int showMinimized = SW_SHOWMINIMIZED;
+// The interface's names, applied as the Win32 headers spell them.
+constexpr struct {
+    std::uint32_t flag;
+    DWORD win32;
+} mouseFlags[] = {
+    {mouse::LeftDown, MOUSEEVENTF_LEFTDOWN},
+    {mouse::LeftUp, MOUSEEVENTF_LEFTUP},
+    {mouse::RightDown, MOUSEEVENTF_RIGHTDOWN},
+    {mouse::RightUp, MOUSEEVENTF_RIGHTUP},
+    {mouse::MiddleDown, MOUSEEVENTF_MIDDLEDOWN},
+    {mouse::MiddleUp, MOUSEEVENTF_MIDDLEUP},
 };
-constexpr InterfaceValues interfaceValues {};
 
-} // namespace
-} // namespace platform::win32
+DWORD win32MouseFlags(std::uint32_t flags)
+{
+    DWORD result = 0;
+    for (const auto& entry : mouseFlags)
+        if ((flags & entry.flag) != 0)
+            result |= entry.win32;
+    return result;
+}
 
-#include <windows.h>
+HWND win32InsertAfter(std::intptr_t insertAfter)
+{
+    return insertAfter == placement::Topmost ? HWND_TOPMOST : reinterpret_cast<HWND>(insertAfter);
+}
 
-#include <objbase.h>
-#include <shellapi.h>
+UINT win32PlacementFlags(std::uint32_t flags)
+{
+    return ((flags & placement::NoSize) != 0 ? SWP_NOSIZE : 0U)
+        | ((flags & placement::NoMove) != 0 ? SWP_NOMOVE : 0U);
+}
 
-namespace platform::win32 {
-namespace {
-
-static_assert(interfaceValues.leftDown == MOUSEEVENTF_LEFTDOWN);
-static_assert(interfaceValues.leftUp == MOUSEEVENTF_LEFTUP);
-static_assert(interfaceValues.rightDown == MOUSEEVENTF_RIGHTDOWN);
-static_assert(interfaceValues.rightUp == MOUSEEVENTF_RIGHTUP);
-static_assert(interfaceValues.middleDown == MOUSEEVENTF_MIDDLEDOWN);
-static_assert(interfaceValues.middleUp == MOUSEEVENTF_MIDDLEUP);
-static_assert(interfaceValues.f9 == VK_F9);
-static_assert(interfaceValues.topmost == -1);
-static_assert(interfaceValues.noSize == SWP_NOSIZE);
-static_assert(interfaceValues.noMove == SWP_NOMOVE);
-static_assert(interfaceValues.showNormal == SW_SHOWNORMAL);
-static_assert(interfaceValues.showMinimized == SW_SHOWMINIMIZED);
+int win32ShowState(int showState)
+{
+    switch (showState) {
+    case show::Normal:
+        return SW_SHOWNORMAL;
+    case show::Minimized:
+        return SW_SHOWMINIMIZED;
+    default:
+        return showState;
+    }
+}
 
 const char* orNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
@@ -62,11 +69,11 @@ public:
     void mouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::int32_t data,
         std::uintptr_t extraInfo) override
     {
-        ::mouse_event(static_cast<DWORD>(flags), static_cast<DWORD>(dx), static_cast<DWORD>(dy),
+        ::mouse_event(win32MouseFlags(flags), static_cast<DWORD>(dx), static_cast<DWORD>(dy),
             static_cast<DWORD>(data), static_cast<ULONG_PTR>(extraInfo));
     }
 
-    std::uint16_t asyncKeyState(int virtualKey) override
+    KeyState asyncKeyState(int virtualKey) override
     {
         // A SHORT with the down bit set is negative: read it as the 16 bits it is.
         return static_cast<std::uint16_t>(::GetAsyncKeyState(virtualKey));
@@ -75,8 +82,8 @@ public:
     bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t x,
         std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags) override
     {
-        return ::SetWindowPos(reinterpret_cast<HWND>(window), reinterpret_cast<HWND>(insertAfter),
-                   x, y, cx, cy, static_cast<UINT>(flags))
+        return ::SetWindowPos(reinterpret_cast<HWND>(window), win32InsertAfter(insertAfter), x, y,
+                   cx, cy, win32PlacementFlags(flags))
             != FALSE;
     }
 
@@ -100,7 +107,7 @@ public:
         const HRESULT com
             = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         const HINSTANCE result = ::ShellExecuteA(reinterpret_cast<HWND>(owner), orNull(operation),
-            file.c_str(), orNull(parameters), orNull(directory), showCommand);
+            file.c_str(), orNull(parameters), orNull(directory), win32ShowState(showCommand));
         if (SUCCEEDED(com))
             ::CoUninitialize();
         return reinterpret_cast<std::intptr_t>(result);
@@ -109,7 +116,7 @@ public:
     bool launch(const std::string& commandLine, int showState) override
     {
         const std::string tool = systemToolFor(commandLine);
-        return !tool.empty() && startDetached(tool, commandLine, showState);
+        return !tool.empty() && startDetached(tool, commandLine, win32ShowState(showState));
     }
 };
 

@@ -4,7 +4,7 @@
 // "ready", then answers each line of standard input with F9's state as four
 // hex digits (8001 = down and pressed since the previous query).
 #include "platform/Platform.h"
-#include "platform/evdev/EvdevKeys.h"
+#include "platform/linux/evdev/EvdevKeys.h"
 
 #include <cstdio>
 #include <iostream>
@@ -20,7 +20,7 @@ int main()
     std::printf("ready\n");
     std::fflush(stdout);
     for (std::string line; std::getline(std::cin, line);) {
-        std::printf("%04x\n", keys->asyncKeyState(platform::VK_F9));
+        std::printf("%04x\n", keys->asyncKeyState(platform::key::F9));
         std::fflush(stdout);
     }
 }

@@ -22,7 +22,7 @@ double ink(const QImage& picture, const QColor& paper)
 QStringList boldLabelsDrawnRegular(const app::frmMain& form)
 {
     QStringList regular;
-    for (const auto* label : form.findChildren<app::Label*>()) {
+    for (const auto* label : form.findChildren<runtime::Label*>()) {
         if (!label->font().bold() || label->caption().isEmpty())
             continue;
         // The label as the window draws it, over whatever lies behind it.

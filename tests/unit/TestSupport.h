@@ -5,9 +5,9 @@
 // test program.
 #pragma once
 
-#include "app/Controls.h"
 #include "app/frmMain.h"
 #include "platform/fake/FakePlatform.h"
+#include "runtime/Controls.h"
 
 #include <QStringList>
 
@@ -32,7 +32,7 @@ public:
     {
         return form_->control<T>(QString::fromLatin1(name));
     }
-    app::Timer& timer(const char* name) { return form_->timer(QString::fromLatin1(name)); }
+    runtime::Timer& timer(const char* name) { return form_->timer(QString::fromLatin1(name)); }
     // The log line of the main window's restore through the window manager.
     std::string activation() const;
 

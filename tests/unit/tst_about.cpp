@@ -127,7 +127,7 @@ private slots:
         for (int i = 0; i < 22; ++i)
             form.pages().Timer1_Timer();
         showForm();
-        auto& link = f().c<app::Label>("Label25");
+        auto& link = f().c<runtime::Label>("Label25");
         QVERIFY(link.isVisible());
         QCOMPARE(link.caption(), QStringLiteral("more free software"));
         QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(10, 5));

@@ -3,9 +3,9 @@
 // What a screen reader is told about the main window's controls, and the
 // order in which the Tab key walks them on each page.
 #include "TestSupport.h"
-#include "app/Accessibility.h"
 #include "app/Layout.h"
 #include "clicker/ClickRun.h"
+#include "runtime/Accessibility.h"
 #include "ui/PageSlider.h"
 
 #include <QAccessible>
@@ -66,11 +66,12 @@ private slots:
     void tableNamesRealControls()
     {
         testing::Fixture f;
-        for (const auto& row : app::accessibleTexts()) {
+        for (const auto& row : runtime::accessibleTexts()) {
             const QString control = QString::fromLatin1(row.control);
             QVERIFY2(f.form().find(control) != nullptr, qPrintable(control));
             if (row.label != nullptr)
-                QVERIFY2(dynamic_cast<app::Label*>(f.form().find(QString::fromLatin1(row.label))),
+                QVERIFY2(
+                    dynamic_cast<runtime::Label*>(f.form().find(QString::fromLatin1(row.label))),
                     row.label);
             QVERIFY2(row.name != nullptr || row.description != nullptr, qPrintable(control));
         }
@@ -172,7 +173,7 @@ private slots:
     void startButtonIsReadByItsCurrentCaption()
     {
         testing::Fixture f;
-        auto& start = f.c<app::CommandButton>("cmdStart");
+        auto& start = f.c<runtime::CommandButton>("cmdStart");
         f.form().clickRun().cmdStart_Click();
         QCOMPARE(readName(&start), QStringLiteral("Stop"));
         f.form().clickRun().cmdStart_Click();
@@ -222,11 +223,11 @@ private slots:
         f.form().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form()));
         if (focusedFirst) {
-            f.c<app::OptionButton>("Option1").setFocus(Qt::TabFocusReason);
+            f.c<runtime::OptionButton>("Option1").setFocus(Qt::TabFocusReason);
             QCOMPARE(focusName(), QStringLiteral("Option1"));
         }
         if (stopAfter) // as editing a limit field does
-            f.c<app::OptionButton>("Option2").setChecked(true);
+            f.c<runtime::OptionButton>("Option2").setChecked(true);
         if (page == 3) {
             auto& pages = f.form().pages();
             pages.Label2_Click();

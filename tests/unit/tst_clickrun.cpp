@@ -25,13 +25,13 @@ struct Settings {
 
 void apply(testing::Fixture& f, const Settings& s)
 {
-    f.c<app::TextBox>("Text1").setText(s.minutes);
-    f.c<app::TextBox>("Text2").setText(s.seconds);
-    f.c<app::TextBox>("Text3").setText(s.tenths);
+    f.c<runtime::TextBox>("Text1").setText(s.minutes);
+    f.c<runtime::TextBox>("Text2").setText(s.seconds);
+    f.c<runtime::TextBox>("Text3").setText(s.tenths);
     // Editing a limit field selects "Stop after"; the option is set last.
-    f.c<app::TextBox>("Text4").setText(s.minuteLimit);
-    f.c<app::TextBox>("Text5").setText(s.clickLimit);
-    f.c<app::OptionButton>(s.stopAfter ? "Option2" : "Option1").setChecked(true);
+    f.c<runtime::TextBox>("Text4").setText(s.minuteLimit);
+    f.c<runtime::TextBox>("Text5").setText(s.clickLimit);
+    f.c<runtime::OptionButton>(s.stopAfter ? "Option2" : "Option1").setChecked(true);
 }
 
 struct RunResult {
@@ -322,7 +322,7 @@ private slots:
         QCOMPARE(f.fake().count("mouse_event 0x0004"), clicks);
         if (stopTick != 0) {
             QVERIFY(!f.timer("tmrMain").isActive());
-            QCOMPARE(f.c<app::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
+            QCOMPARE(f.c<runtime::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
         }
     }
 
@@ -398,8 +398,8 @@ private slots:
         QFETCH(int, action);
         QFETCH(std::string, log);
         testing::Fixture f;
-        f.c<app::ComboBox>("Combo1").setListIndex(button);
-        f.c<app::ComboBox>("Combo2").setListIndex(action);
+        f.c<runtime::ComboBox>("Combo1").setListIndex(button);
+        f.c<runtime::ComboBox>("Combo2").setListIndex(action);
         auto& run = f.form().clickRun();
         run.cmdStart_Click();
         f.fake().clear();
@@ -442,8 +442,8 @@ private slots:
         QCOMPARE(watcher.order, expected);
         for (const char* name : lockedSettings)
             QVERIFY2(!f.form().find(QString::fromLatin1(name))->isEnabled(), name);
-        QVERIFY(f.c<app::CommandButton>("cmdStart").isEnabled());
-        QCOMPARE(f.c<app::CommandButton>("cmdStart").text(), QStringLiteral("Stop"));
+        QVERIFY(f.c<runtime::CommandButton>("cmdStart").isEnabled());
+        QCOMPARE(f.c<runtime::CommandButton>("cmdStart").text(), QStringLiteral("Stop"));
         QVERIFY(f.timer("tmrMain").isActive());
         QCOMPARE(f.form().windowStateValue(), 1);
         QVERIFY(f.form().working().isVisible());
@@ -456,7 +456,7 @@ private slots:
         QCOMPARE(watcher.order, expected);
         for (const char* name : lockedSettings)
             QVERIFY2(f.form().find(QString::fromLatin1(name))->isEnabled(), name);
-        QCOMPARE(f.c<app::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
+        QCOMPARE(f.c<runtime::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
         QVERIFY(!f.timer("tmrMain").isActive());
         QCOMPARE(f.form().windowStateValue(), 0);
         QVERIFY(!f.form().working().isVisible());
@@ -492,7 +492,7 @@ private slots:
         s.minuteLimit = QStringLiteral("0");
         apply(f, s);
         EnabledOrder watcher;
-        f.c<app::TextBox>("Text1").installEventFilter(&watcher);
+        f.c<runtime::TextBox>("Text1").installEventFilter(&watcher);
         f.form().show();
         auto& run = f.form().clickRun();
         run.cmdStart_Click();
@@ -504,7 +504,7 @@ private slots:
         QCOMPARE(f.form().windowStateValue(), 0);
         QVERIFY(!f.form().working().isVisible());
         QVERIFY(!f.timer("tmrMain").isActive());
-        QCOMPARE(f.c<app::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
+        QCOMPARE(f.c<runtime::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
         // and a new run starts as usual
         run.cmdStart_Click();
         QCOMPARE(run.isClicking, std::int16_t(-1));
@@ -514,7 +514,7 @@ private slots:
     void theButtonTogglesTheRun()
     {
         testing::Fixture f;
-        auto& button = f.c<app::CommandButton>("cmdStart");
+        auto& button = f.c<runtime::CommandButton>("cmdStart");
         button.press();
         QCOMPARE(f.form().clickRun().isClicking, std::int16_t(-1));
         button.press();

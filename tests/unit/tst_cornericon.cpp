@@ -62,12 +62,12 @@ class tst_cornericon : public QObject {
     testing::Fixture& f() { return *fixture; }
     ui::CornerIcon& icon() { return f().form().cornerIcon(); }
     ui::HoverBand& band() { return f().form().hoverBand(); }
-    app::Image& I() { return f().c<app::Image>("I"); }
-    app::Shape& shape3() { return f().c<app::Shape>("Shape3"); }
+    runtime::Image& I() { return f().c<runtime::Image>("I"); }
+    runtime::Shape& shape3() { return f().c<runtime::Shape>("Shape3"); }
     Rect iconRect() { return {I().Left(), I().Top(), I().Width(), I().Height()}; }
     bool shows(const char* box)
     {
-        return I().picture().toImage() == f().c<app::PictureBox>(box).picture().toImage();
+        return I().picture().toImage() == f().c<runtime::PictureBox>(box).picture().toImage();
     }
 
     void tick(int timer)
@@ -100,7 +100,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, after);
         const QByteArray from = before.toLatin1(), to = after.toLatin1();
-        I().setPicture(f().c<app::PictureBox>(from).picture());
+        I().setPicture(f().c<runtime::PictureBox>(from).picture());
         auto& t = f().timer(qPrintable(QStringLiteral("Timer%1").arg(timer)));
         t.setEnabled(true);
         QCOMPARE(t.interval(), 20);
@@ -134,7 +134,7 @@ private slots:
         const std::pair<const char*, const char*> tabs[]
             = {{"Label2", "Picture3"}, {"Label3", "Picture4"}, {"Label1", "Picture1"}};
         for (const auto& [tab, picture] : tabs) {
-            QTest::mouseClick(&f().c<app::Label>(tab), Qt::LeftButton);
+            QTest::mouseClick(&f().c<runtime::Label>(tab), Qt::LeftButton);
             QTRY_VERIFY2(!f().timer("Timer4").enabled() && !f().timer("Timer5").enabled()
                     && !f().timer("Timer6").enabled() && !f().timer("Timer1").enabled(),
                 tab);

@@ -3,8 +3,8 @@
 // On a high-density screen the window draws the larger renditions of its
 // pictures, at the same size in the layout.
 #include "TestSupport.h"
-#include "app/Fonts.h"
 #include "app/frmWorking.h"
+#include "runtime/Fonts.h"
 #include "ui/CornerIcon.h"
 
 #include <QApplication>
@@ -30,7 +30,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QSize, pixels);
         QFETCH(qreal, ratio);
-        const QPixmap picture = app::loadPicture(path);
+        const QPixmap picture = runtime::loadPicture(path);
         QCOMPARE(picture.size(), pixels);
         QCOMPARE(picture.devicePixelRatio(), ratio);
         // Drawn anew at that size, not the small picture with its pixels doubled.
@@ -42,11 +42,11 @@ private slots:
     void theWindowDrawsThemAtTheirLayoutSize()
     {
         testing::Fixture f;
-        const auto& corner = f.c<app::Image>("I");
+        const auto& corner = f.c<runtime::Image>("I");
         QCOMPARE(corner.picture().devicePixelRatio(), 2.0);
         QCOMPARE(corner.picture().deviceIndependentSize().toSize(), QSize(110, 110));
-        QCOMPARE(
-            f.c<app::Image>("Image2").picture().deviceIndependentSize().toSize(), QSize(15, 21));
+        QCOMPARE(f.c<runtime::Image>("Image2").picture().deviceIndependentSize().toSize(),
+            QSize(15, 21));
         QCOMPARE(f.form().working().picture().deviceIndependentSize().toSize(), QSize(20, 20));
         // The corner animation copies the larger rendition along.
         for (int i = 0; i < 6; ++i)
@@ -57,7 +57,7 @@ private slots:
     // Bold captions stay bold where a face has no bold drawing of its own.
     void boldCaptionsLookBold()
     {
-        app::loadFonts();
+        runtime::loadFonts();
         testing::Fixture f;
         QCOMPARE(testing::boldLabelsDrawnRegular(f.form()), {});
     }

@@ -36,7 +36,7 @@ private slots:
         QFETCH(bool, toggles);
         testing::Fixture f;
         f.fake().clear();
-        f.fake().scriptKey(platform::VK_F9, {static_cast<std::uint16_t>(state)});
+        f.fake().scriptKey(platform::key::F9, {static_cast<std::uint16_t>(state)});
         f.form().hotkey().tmrHotkey_Timer();
 
         char query[64];
@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(f.fake().count("GetAsyncKeyState"), 1);
         QCOMPARE(f.fake().log().back() == "Sleep 100", toggles);
         QCOMPARE(f.form().clickRun().isClicking, std::int16_t(toggles ? -1 : 0));
-        QCOMPARE(f.c<app::CommandButton>("cmdStart").text(),
+        QCOMPARE(f.c<runtime::CommandButton>("cmdStart").text(),
             toggles ? QStringLiteral("Stop") : QStringLiteral("Start"));
     }
 
@@ -82,7 +82,7 @@ private slots:
         };
         for (int press = 1; press <= 10; ++press) {
             const std::int64_t at = due + 300 + press * 11;
-            fake.pressKey(platform::VK_F9, at, hold);
+            fake.pressKey(platform::key::F9, at, hold);
             pollUntil(at + hold + 300);
             QCOMPARE(toggles, press);
         }
@@ -92,7 +92,7 @@ private slots:
     void theButtonIsPressedBeforeThePause()
     {
         testing::Fixture f;
-        f.fake().scriptKey(platform::VK_F9, {0x8000});
+        f.fake().scriptKey(platform::key::F9, {0x8000});
         f.fake().setFailing(platform::FakePlatform::Call::Sleep);
         QVERIFY_THROWS_EXCEPTION(platform::CallFailed, f.form().hotkey().tmrHotkey_Timer());
         QCOMPARE(f.form().clickRun().isClicking, std::int16_t(-1));
@@ -103,7 +103,7 @@ private slots:
         testing::Fixture f;
         f.form().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form()));
-        auto& seconds = f.c<app::TextBox>("Text2");
+        auto& seconds = f.c<runtime::TextBox>("Text2");
         seconds.setFocus();
         seconds.selectAll();
         QTest::keyClicks(&seconds, QStringLiteral("2x"));
@@ -111,7 +111,7 @@ private slots:
         f.form().presets().Text2_Validate(cancel);
         QVERIFY(cancel); // a click or a Tab would be refused
 
-        f.fake().scriptKey(platform::VK_F9, {0x8000});
+        f.fake().scriptKey(platform::key::F9, {0x8000});
         f.form().hotkey().tmrHotkey_Timer();
         auto& run = f.form().clickRun();
         QCOMPARE(run.isClicking, std::int16_t(-1));
@@ -125,7 +125,7 @@ private slots:
     {
         testing::Fixture f;
         f.form().show();
-        f.fake().scriptKey(platform::VK_F9, {0x8000, 0x0000, 0x8000});
+        f.fake().scriptKey(platform::key::F9, {0x8000, 0x0000, 0x8000});
         auto& poll = f.form().hotkey();
         poll.tmrHotkey_Timer();
         QCOMPARE(f.form().windowStateValue(), 1);
@@ -136,7 +136,7 @@ private slots:
         poll.tmrHotkey_Timer();
         QCOMPARE(f.form().clickRun().isClicking, std::int16_t(0));
         QCOMPARE(f.form().windowStateValue(), 0);
-        QCOMPARE(f.c<app::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
+        QCOMPARE(f.c<runtime::CommandButton>("cmdStart").text(), QStringLiteral("Start"));
         QVERIFY(!f.timer("tmrMain").isActive());
         QCOMPARE(f.fake().count("mouse_event 0x0002"), 2);
     }

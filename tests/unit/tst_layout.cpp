@@ -3,8 +3,8 @@
 // The main window as built from its layout: geometry, captions, fonts,
 // colours as drawn, stacking and the Tab order, checked against the design.
 #include "TestSupport.h"
-#include "app/Fonts.h"
 #include "app/Layout.h"
+#include "runtime/Fonts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,7 +47,7 @@ class tst_layout : public QObject {
 private slots:
     void initTestCase()
     {
-        app::loadFonts();
+        runtime::loadFonts();
         f = std::make_unique<testing::Fixture>();
     }
     void cleanupTestCase() { f.reset(); }
@@ -120,7 +120,7 @@ private slots:
         QFETCH(QRect, pixels);
         QWidget& widget = w(name);
         QCOMPARE(widget.parentWidget()->objectName(), container);
-        auto& t = dynamic_cast<app::Twips&>(widget);
+        auto& t = dynamic_cast<runtime::Twips&>(widget);
         QCOMPARE(QRect(t.Left(), t.Top(), t.Width(), t.Height()), twips);
         QCOMPARE(widget.geometry(), pixels);
     }
@@ -148,13 +148,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QPoint, twips);
         QFETCH(int, designWidth);
-        auto& label = f->form().control<app::Label>(name);
+        auto& label = f->form().control<runtime::Label>(name);
         QVERIFY(label.autoSize());
         QCOMPARE(QPoint(label.Left(), label.Top()), twips);
         const QFontMetrics metrics(label.font());
         QVERIFY(label.width() >= metrics.horizontalAdvance(label.caption()));
         QVERIFY(label.height() >= metrics.height());
-        QCOMPARE(label.Width(), label.width() * app::TwipsPerPixel);
+        QCOMPARE(label.Width(), label.width() * runtime::TwipsPerPixel);
         if (tahomaInstalled()) // a face with Tahoma's widths gives the design's width
             QVERIFY2(
                 qAbs(label.width() - designWidth) <= 3, qPrintable(QString::number(label.width())));
@@ -163,7 +163,7 @@ private slots:
     // The product name label is as wide as "Vantrel" in Tahoma 14.25.
     void productNameWidth()
     {
-        auto& label = f->form().control<app::Label>(QStringLiteral("Label6"));
+        auto& label = f->form().control<runtime::Label>(QStringLiteral("Label6"));
         QCOMPARE(QPoint(label.Left(), label.Top()), QPoint(1560, 3120));
         const int advance = QFontMetrics(label.font()).horizontalAdvance(QStringLiteral("Vantrel"));
         QVERIFY2(qAbs(label.width() - advance) <= 1, qPrintable(QString::number(label.width())));
@@ -219,7 +219,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QWidget& widget = w(name);
-        if (auto* label = qobject_cast<app::Label*>(&widget))
+        if (auto* label = qobject_cast<runtime::Label*>(&widget))
             QCOMPARE(label->caption(), caption);
         else if (auto* button = qobject_cast<QAbstractButton*>(&widget))
             QCOMPARE(button->text(), caption);
@@ -245,7 +245,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QStringList, items);
-        auto& combo = f->form().control<app::ComboBox>(name);
+        auto& combo = f->form().control<runtime::ComboBox>(name);
         QStringList actual;
         for (int i = 0; i < combo.count(); ++i)
             actual << combo.itemText(i);
@@ -302,7 +302,7 @@ private slots:
     // so do the captions of the buttons, option buttons and check box.
     void captionsFit()
     {
-        for (auto* label : f->form().findChildren<app::Label*>()) {
+        for (auto* label : f->form().findChildren<runtime::Label*>()) {
             const QFontMetrics metrics(label->drawingFont());
             QVERIFY2(metrics.horizontalAdvance(label->caption()) <= label->contentsRect().width(),
                 qPrintable(label->objectName()));

@@ -55,12 +55,12 @@ class tst_pages : public QObject {
 
     testing::Fixture& f() { return *fixture; }
     ui::PageSlider& pages() { return f().form().pages(); }
-    app::PictureBox& page(int index)
+    runtime::PictureBox& page(int index)
     {
-        return f().c<app::PictureBox>(qPrintable(QStringLiteral("hitPict(%1)").arg(index)));
+        return f().c<runtime::PictureBox>(qPrintable(QStringLiteral("hitPict(%1)").arg(index)));
     }
 
-    void clickTab(int tab) { emit f().c<app::Label>(tabInfo[tab].label).clicked(); }
+    void clickTab(int tab) { emit f().c<runtime::Label>(tabInfo[tab].label).clicked(); }
 
     void slide(int ticks = 22)
     {
@@ -75,7 +75,7 @@ class tst_pages : public QObject {
         s.currentPage = pages().currentPage;
         s.slideStep = pages().slideStep;
         s.isSliding = pages().isSliding;
-        s.shape4Top = f().c<app::Shape>("Shape4").Top();
+        s.shape4Top = f().c<runtime::Shape>("Shape4").Top();
         const char* timers[] = {"Timer1", "Timer4", "Timer5", "Timer6"};
         for (int i = 0; i < 4; ++i)
             s.timers[i] = f().timer(timers[i]).enabled();
@@ -121,7 +121,7 @@ private slots:
             clickTab(tab);
             QCOMPARE(pages().selectedPage, std::int16_t(t.page));
             QCOMPARE(pages().currentPage, std::int16_t(from));
-            QCOMPARE(f().c<app::Shape>("Shape4").Top(), t.rowTop);
+            QCOMPARE(f().c<runtime::Shape>("Shape4").Top(), t.rowTop);
             QVERIFY(f().timer(t.iconTimer).enabled());
             QCOMPARE(in.Left(), out.Left() - 6015);
             QVERIFY(!in.isHidden());
@@ -286,8 +286,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), focused);
         std::vector<std::unique_ptr<QSignalSpy>> clicks;
         for (const TabInfo& t : tabInfo)
-            clicks.push_back(
-                std::make_unique<QSignalSpy>(&f().c<app::Label>(t.label), &app::Label::clicked));
+            clicks.push_back(std::make_unique<QSignalSpy>(
+                &f().c<runtime::Label>(t.label), &runtime::Label::clicked));
 
         QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         for (int tab = 0; tab < 3; ++tab)

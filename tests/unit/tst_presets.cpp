@@ -28,7 +28,7 @@ const Field fields[] = {
 };
 
 // Replaces a field's text the way a user does: click, select all, type.
-void typeInto(app::TextBox& field, const QString& text)
+void typeInto(runtime::TextBox& field, const QString& text)
 {
     QTest::mouseClick(&field, Qt::LeftButton);
     QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
@@ -82,20 +82,20 @@ private slots:
         QFETCH(QString, tenths);
         QFETCH(int, interval);
         testing::Fixture f;
-        auto& combo = f.c<app::ComboBox>("Combo3");
+        auto& combo = f.c<runtime::ComboBox>("Combo3");
         QCOMPARE(combo.text(), QStringLiteral("Normal")); // start-up's choice
-        f.c<app::TextBox>("Text1").setText(QStringLiteral("7"));
-        f.c<app::TextBox>("Text2").setText(QStringLiteral("7"));
-        f.c<app::TextBox>("Text3").setText(QStringLiteral("7"));
+        f.c<runtime::TextBox>("Text1").setText(QStringLiteral("7"));
+        f.c<runtime::TextBox>("Text2").setText(QStringLiteral("7"));
+        f.c<runtime::TextBox>("Text3").setText(QStringLiteral("7"));
         combo.setListIndex(index); // a selection set in code runs the preset too
         QCOMPARE(combo.text(), item);
-        QCOMPARE(f.c<app::TextBox>("Text1").text(), minutes);
-        QCOMPARE(f.c<app::TextBox>("Text2").text(), seconds);
-        QCOMPARE(f.c<app::TextBox>("Text3").text(), tenths);
+        QCOMPARE(f.c<runtime::TextBox>("Text1").text(), minutes);
+        QCOMPARE(f.c<runtime::TextBox>("Text2").text(), seconds);
+        QCOMPARE(f.c<runtime::TextBox>("Text3").text(), tenths);
         // Nothing but the interval fields changes.
-        QVERIFY(f.c<app::OptionButton>("Option1").isChecked());
-        QCOMPARE(f.c<app::TextBox>("Text4").text(), QStringLiteral("10"));
-        QCOMPARE(f.c<app::TextBox>("Text5").text(), QStringLiteral("100"));
+        QVERIFY(f.c<runtime::OptionButton>("Option1").isChecked());
+        QCOMPARE(f.c<runtime::TextBox>("Text4").text(), QStringLiteral("10"));
+        QCOMPARE(f.c<runtime::TextBox>("Text5").text(), QStringLiteral("100"));
 
         f.form().clickRun().cmdStart_Click();
         QCOMPARE(int(f.form().clickRun().clickIntervalTenths), interval);
@@ -106,29 +106,29 @@ private slots:
         testing::Fixture f;
         f.form().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form()));
-        auto& minutes = f.c<app::TextBox>("Text1");
+        auto& minutes = f.c<runtime::TextBox>("Text1");
         typeInto(minutes, QStringLiteral("7"));
         QCOMPARE(minutes.text(), QStringLiteral("7"));
 
-        auto& combo = f.c<app::ComboBox>("Combo3");
+        auto& combo = f.c<runtime::ComboBox>("Combo3");
         QTest::mouseClick(&combo, Qt::LeftButton); // opens the list
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(QApplication::focusWidget(), &combo);
         QTest::keyClick(&combo, Qt::Key_Up); // "Slow"
         QCOMPARE(combo.text(), QStringLiteral("Slow"));
         QCOMPARE(minutes.text(), QStringLiteral("00"));
-        QCOMPARE(f.c<app::TextBox>("Text2").text(), QStringLiteral("10"));
-        QCOMPARE(f.c<app::TextBox>("Text3").text(), QStringLiteral("00"));
+        QCOMPARE(f.c<runtime::TextBox>("Text2").text(), QStringLiteral("10"));
+        QCOMPARE(f.c<runtime::TextBox>("Text3").text(), QStringLiteral("00"));
     }
 
     void noMatchingItemChangesNothing()
     {
         testing::Fixture f;
-        f.c<app::TextBox>("Text1").setText(QStringLiteral("7"));
-        f.c<app::ComboBox>("Combo3").setCurrentIndex(-1);
+        f.c<runtime::TextBox>("Text1").setText(QStringLiteral("7"));
+        f.c<runtime::ComboBox>("Combo3").setCurrentIndex(-1);
         f.form().presets().Combo3_Click();
-        QCOMPARE(f.c<app::TextBox>("Text1").text(), QStringLiteral("7"));
-        QCOMPARE(f.c<app::TextBox>("Text2").text(), QStringLiteral("1"));
+        QCOMPARE(f.c<runtime::TextBox>("Text1").text(), QStringLiteral("7"));
+        QCOMPARE(f.c<runtime::TextBox>("Text2").text(), QStringLiteral("1"));
     }
 
     void numericCheck_data()
@@ -161,7 +161,7 @@ private slots:
         QFETCH(bool, accepted);
         testing::Fixture f;
         for (const Field& field : fields) {
-            auto& box = f.c<app::TextBox>(field.name);
+            auto& box = f.c<runtime::TextBox>(field.name);
             box.setText(text);
             bool cancel = accepted; // the check sets and clears the flag both
             (f.form().presets().*field.check)(cancel);
@@ -193,8 +193,8 @@ private slots:
         testing::Fixture f;
         f.form().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form()));
-        auto& box = f.form().control<app::TextBox>(field);
-        auto& start = f.c<app::CommandButton>("cmdStart");
+        auto& box = f.form().control<runtime::TextBox>(field);
+        auto& start = f.c<runtime::CommandButton>("cmdStart");
         typeInto(box, text);
         QCOMPARE(QApplication::focusWidget(), &box);
 
@@ -241,10 +241,10 @@ private slots:
         testing::Fixture f;
         f.form().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form()));
-        QVERIFY(f.c<app::OptionButton>("Option1").isChecked());
-        typeInto(f.form().control<app::TextBox>(field), text);
-        QCOMPARE(f.c<app::OptionButton>("Option2").isChecked(), stopAfter);
-        QCOMPARE(f.c<app::OptionButton>("Option1").isChecked(), !stopAfter);
+        QVERIFY(f.c<runtime::OptionButton>("Option1").isChecked());
+        typeInto(f.form().control<runtime::TextBox>(field), text);
+        QCOMPARE(f.c<runtime::OptionButton>("Option2").isChecked(), stopAfter);
+        QCOMPARE(f.c<runtime::OptionButton>("Option1").isChecked(), !stopAfter);
     }
 };
 

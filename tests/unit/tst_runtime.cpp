@@ -5,8 +5,8 @@
 // change events, clickable empty images, see-through rectangles, auto-size.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "TestSupport.h"
-#include "app/FocusValidator.h"
 #include "clicker/ClickRun.h"
+#include "runtime/FocusValidator.h"
 #include "ui/PageSlider.h"
 
 #include <QAbstractItemView>
@@ -22,28 +22,28 @@ namespace {
 // A small window with a checked field and the kinds of control around it.
 struct Bench {
     QWidget window;
-    app::TextBox* field;
-    app::TextBox* other;
-    app::CommandButton* button;
-    app::Label* label;
-    app::Image* image;
-    app::Shape* shape;
-    app::ComboBox* combo;
-    app::OptionButton* option;
-    app::FocusValidator* validator;
+    runtime::TextBox* field;
+    runtime::TextBox* other;
+    runtime::CommandButton* button;
+    runtime::Label* label;
+    runtime::Image* image;
+    runtime::Shape* shape;
+    runtime::ComboBox* combo;
+    runtime::OptionButton* option;
+    runtime::FocusValidator* validator;
     bool refuse = false;
     int checks = 0;
 
     Bench()
-        : field(new app::TextBox(&window))
-        , other(new app::TextBox(&window))
-        , button(new app::CommandButton(&window))
-        , label(new app::Label(&window))
-        , image(new app::Image(&window))
-        , shape(new app::Shape(&window))
-        , combo(new app::ComboBox(&window))
-        , option(new app::OptionButton(&window))
-        , validator(new app::FocusValidator(window))
+        : field(new runtime::TextBox(&window))
+        , other(new runtime::TextBox(&window))
+        , button(new runtime::CommandButton(&window))
+        , label(new runtime::Label(&window))
+        , image(new runtime::Image(&window))
+        , shape(new runtime::Shape(&window))
+        , combo(new runtime::ComboBox(&window))
+        , option(new runtime::OptionButton(&window))
+        , validator(new runtime::FocusValidator(window))
     {
         window.resize(400, 200);
         field->setTwips(150, 150, 1200, 300);
@@ -96,7 +96,7 @@ private slots:
     {
         Bench b;
         QStringList seen;
-        connect(b.combo, &app::ComboBox::clicked, this, [&] { seen << b.combo->text(); });
+        connect(b.combo, &runtime::ComboBox::clicked, this, [&] { seen << b.combo->text(); });
         b.combo->setListIndex(1);
         QCOMPARE(seen, QStringList {QStringLiteral("two")});
         b.combo->setListIndex(1);
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(b.show());
         b.combo->setListIndex(0);
         QStringList seen;
-        connect(b.combo, &app::ComboBox::clicked, this, [&] { seen << b.combo->text(); });
+        connect(b.combo, &runtime::ComboBox::clicked, this, [&] { seen << b.combo->text(); });
 
         auto pick = [&](int row) {
             b.combo->showPopup();
@@ -258,12 +258,12 @@ private slots:
         auto& form = f.form();
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        auto& field = f.c<app::TextBox>("Text1");
+        auto& field = f.c<runtime::TextBox>("Text1");
         field.setFocus(Qt::OtherFocusReason);
         field.setText(QStringLiteral("abc"));
         QTest::keyClick(&field, Qt::Key_Tab);
         QVERIFY(field.hasFocus());
-        auto& start = f.c<app::CommandButton>("cmdStart");
+        auto& start = f.c<runtime::CommandButton>("cmdStart");
         QTest::mouseClick(&form, Qt::LeftButton, {}, start.mapTo(&form, start.rect().center()));
         QVERIFY(field.hasFocus());
         QCOMPARE(start.text(), QStringLiteral("Start"));
@@ -306,19 +306,19 @@ private slots:
                 form.pages().Label2_Click();
         };
         auto lists = [&] {
-            return f.c<app::ComboBox>("Combo1").text() + f.c<app::ComboBox>("Combo2").text()
-                + f.c<app::ComboBox>("Combo3").text();
+            return f.c<runtime::ComboBox>("Combo1").text() + f.c<runtime::ComboBox>("Combo2").text()
+                + f.c<runtime::ComboBox>("Combo3").text();
         };
         const QString listsBefore = lists();
-        auto& field = f.c<app::TextBox>("Text2");
+        auto& field = f.c<runtime::TextBox>("Text2");
         field.setFocus(Qt::OtherFocusReason);
         field.setText(QStringLiteral("abc9"));
         act();
         QVERIFY(field.hasFocus());
         QCOMPARE(form.pages().selectedPage, std::int16_t(2));
         QCOMPARE(lists(), listsBefore);
-        QVERIFY(!f.c<app::OptionButton>("Option2").isChecked());
-        auto& start = f.c<app::CommandButton>("cmdStart");
+        QVERIFY(!f.c<runtime::OptionButton>("Option2").isChecked());
+        auto& start = f.c<runtime::CommandButton>("cmdStart");
         QTest::mouseClick(&form, Qt::LeftButton, {}, start.mapTo(&form, start.rect().center()));
         QCOMPARE(form.clickRun().isClicking, std::int16_t(0));
 
@@ -342,7 +342,7 @@ private slots:
         Bench b;
         QVERIFY(b.show());
         QStringList seen;
-        connect(b.field, &app::TextBox::changed, this, [&] { seen << b.field->text(); });
+        connect(b.field, &runtime::TextBox::changed, this, [&] { seen << b.field->text(); });
         QTest::keyClicks(b.field, QStringLiteral("12"));
         QCOMPARE(seen, (QStringList {"1", "12"}));
         QTest::keyClick(b.field, Qt::Key_Backspace);
@@ -360,8 +360,8 @@ private slots:
     {
         Bench b;
         QVERIFY(b.show());
-        QSignalSpy clicked(b.image, &app::Image::clicked);
-        QSignalSpy moved(b.image, &app::Image::mouseMoved);
+        QSignalSpy clicked(b.image, &runtime::Image::clicked);
+        QSignalSpy moved(b.image, &runtime::Image::mouseMoved);
         const QPoint inside = b.image->geometry().topLeft() + QPoint(3, 3);
         QTest::mouseMove(&b.window, inside);
         QTRY_VERIFY(moved.count() >= 1);
@@ -392,9 +392,9 @@ private slots:
         QFETCH(QString, row);
         testing::Fixture f;
         auto& form = f.form();
-        auto& image = form.control<app::Image>(row);
+        auto& image = form.control<runtime::Image>(row);
         QVERIFY(image.picture().isNull());
-        QSignalSpy clicked(&image, &app::Image::clicked);
+        QSignalSpy clicked(&image, &runtime::Image::clicked);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QPoint corner = image.mapTo(&form, QPoint(image.width() - 2, image.height() - 2));
@@ -407,7 +407,7 @@ private slots:
     void autoSize()
     {
         testing::Fixture f;
-        auto& sentence = f.c<app::Label>("Label21");
+        auto& sentence = f.c<runtime::Label>("Label21");
         const int left = sentence.Left(), top = sentence.Top(), width = sentence.Width();
         sentence.setCaption(QStringLiteral("Your computer will shutdown after 1 hour 0 minutes"));
         QCOMPARE(sentence.Left(), left);
@@ -419,7 +419,7 @@ private slots:
         sentence.setCaption(QStringLiteral("00:00"));
         QCOMPARE(sentence.Width(), width);
 
-        auto& fixed = f.c<app::Label>("Label13");
+        auto& fixed = f.c<runtime::Label>("Label13");
         const QRect box = fixed.geometry();
         fixed.setCaption(QStringLiteral("A much longer caption than before"));
         QCOMPARE(fixed.geometry(), box);

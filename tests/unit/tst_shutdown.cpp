@@ -50,15 +50,18 @@ class tst_shutdown : public QObject {
 
     testing::Fixture& f() { return *fixture; }
     shutdown::ShutdownTimer& timer() { return f().form().shutdownTimer(); }
-    QString caption() { return f().c<app::Label>("Label21").caption(); }
-    app::CommandButton& button() { return f().c<app::CommandButton>("cmdStartShtdwnTimer"); }
+    QString caption() { return f().c<runtime::Label>("Label21").caption(); }
+    runtime::CommandButton& button()
+    {
+        return f().c<runtime::CommandButton>("cmdStartShtdwnTimer");
+    }
 
     void arm(const QString& hours, const QString& minutes, int action = 0, bool remind = true)
     {
-        f().c<app::ComboBox>("Combo4").setListIndex(action);
-        f().c<app::TextBox>("Text6").setText(hours);
-        f().c<app::TextBox>("Text7").setText(minutes);
-        f().c<app::CheckBox>("Check1").setChecked(remind);
+        f().c<runtime::ComboBox>("Combo4").setListIndex(action);
+        f().c<runtime::TextBox>("Text6").setText(hours);
+        f().c<runtime::TextBox>("Text7").setText(minutes);
+        f().c<runtime::CheckBox>("Check1").setChecked(remind);
         button().press();
     }
 
@@ -73,7 +76,7 @@ class tst_shutdown : public QObject {
         QCOMPARE(button().text(), QStringLiteral("Start"));
         QVERIFY(!f().timer("Timer2").enabled());
         QCOMPARE(timer().shutdownElapsedMinutes, std::int16_t(0));
-        QVERIFY(f().c<app::Label>("Label21").isHidden());
+        QVERIFY(f().c<runtime::Label>("Label21").isHidden());
         for (const char* name : lockedNames)
             QVERIFY2(f().form().find(QString::fromLatin1(name))->isEnabled(), name);
     }
@@ -136,7 +139,7 @@ private slots:
         QFETCH(QString, time);
         arm(hours, minutes, action);
         QCOMPARE(caption(), time);
-        QVERIFY(!f().c<app::Label>("Label21").isHidden());
+        QVERIFY(!f().c<runtime::Label>("Label21").isHidden());
         QCOMPARE(button().text(), QStringLiteral("Stop"));
         QVERIFY(f().timer("Timer2").enabled());
         QCOMPARE(f().timer("Timer2").interval(), 60000);
@@ -145,7 +148,7 @@ private slots:
 
     void sentenceLabelGrowsToTheRight()
     {
-        auto& label = f().c<app::Label>("Label21");
+        auto& label = f().c<runtime::Label>("Label21");
         arm(QStringLiteral("0"), QStringLiteral("5"));
         QCOMPARE(label.Left(), 360);
         QCOMPARE(label.Top(), 3120);
@@ -220,7 +223,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, cancel);
         for (const char* name : {"Text6", "Text7"}) {
-            auto& field = f().c<app::TextBox>(name);
+            auto& field = f().c<runtime::TextBox>(name);
             field.setText(text);
             bool refused = !cancel; // the handler must set the flag either way
             if (QByteArray(name) == "Text6")
@@ -235,12 +238,12 @@ private slots:
     void nonNumericFieldKeepsFocusAndButtonDoesNotAct()
     {
         auto& form = f().form();
-        f().c<app::Label>("Label2").clicked();
+        f().c<runtime::Label>("Label2").clicked();
         for (int i = 0; i < 22; ++i)
             form.pages().Timer1_Timer();
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        auto& field = f().c<app::TextBox>("Text7");
+        auto& field = f().c<runtime::TextBox>("Text7");
         field.setFocus();
         field.setText(QStringLiteral("1x"));
         QTest::keyClick(&field, Qt::Key_Tab);
@@ -443,7 +446,7 @@ private slots:
         auto& form = f().form();
         auto& run = form.clickRun();
         form.show();
-        f().c<app::CommandButton>("cmdStart").press();
+        f().c<runtime::CommandButton>("cmdStart").press();
         QCOMPARE(run.isClicking, std::int16_t(-1));
         QCOMPARE(form.windowStateValue(), 1);
 
@@ -455,7 +458,7 @@ private slots:
         QCOMPARE(form.windowStateValue(), 0);
         QCOMPARE(run.isClicking, std::int16_t(-1));
         QVERIFY(f().timer("tmrMain").enabled());
-        QCOMPARE(f().c<app::CommandButton>("cmdStart").text(), QStringLiteral("Stop"));
+        QCOMPARE(f().c<runtime::CommandButton>("cmdStart").text(), QStringLiteral("Stop"));
 
         f().fake().clear();
         for (int i = 0; i < run.clickIntervalTenths; ++i)

@@ -172,12 +172,12 @@ private slots:
         QFETCH(int, starts);
 
         testing::Fixture f;
-        f.c<app::TextBox>("Text1").setText(minutes);
-        f.c<app::TextBox>("Text2").setText(seconds);
-        f.c<app::TextBox>("Text3").setText(tenths);
-        f.c<app::TextBox>("Text4").setText(minuteLimit);
-        f.c<app::TextBox>("Text5").setText(clickLimit);
-        f.c<app::OptionButton>(stopAfter ? "Option2" : "Option1").setChecked(true);
+        f.c<runtime::TextBox>("Text1").setText(minutes);
+        f.c<runtime::TextBox>("Text2").setText(seconds);
+        f.c<runtime::TextBox>("Text3").setText(tenths);
+        f.c<runtime::TextBox>("Text4").setText(minuteLimit);
+        f.c<runtime::TextBox>("Text5").setText(clickLimit);
+        f.c<runtime::OptionButton>(stopAfter ? "Option2" : "Option1").setChecked(true);
         auto& run = f.form().clickRun();
 
         int startCount = 0, pressCount = 0;
@@ -197,7 +197,7 @@ private slots:
 
         QCOMPARE(pressCount, presses);
         QCOMPARE(startCount, starts);
-        QCOMPARE(run.isClicking, common::True);
+        QCOMPARE(run.isClicking, common::FlagTrue);
         QTEST(int(run.elapsedTicks), "elapsedTicks");
         QTEST(int(run.ticksSinceClick), "ticksSinceClick");
         QTEST(int(run.clickCount), "clickCount");
@@ -245,9 +245,9 @@ private slots:
         QFETCH(int, launches);
 
         testing::Fixture f;
-        f.c<app::TextBox>("Text6").setText(hours);
-        f.c<app::TextBox>("Text7").setText(minutes);
-        f.c<app::CheckBox>("Check1").setChecked(true);
+        f.c<runtime::TextBox>("Text6").setText(hours);
+        f.c<runtime::TextBox>("Text7").setText(minutes);
+        f.c<runtime::CheckBox>("Check1").setChecked(true);
         auto& timer = f.form().shutdownTimer();
         auto& Timer2 = f.timer("Timer2");
         // Minimized as by a click run, so that a reminder shows in the end state.
@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(launchCount, launches);
         QCOMPARE(anyLaunch, launches);
         QTEST(int(timer.shutdownElapsedMinutes), "elapsed");
-        QTEST(f.c<app::Label>("Label21").caption(), "sentence");
+        QTEST(f.c<runtime::Label>("Label21").caption(), "sentence");
         QTEST(f.form().windowStateValue(), "windowState");
         QVERIFY(Timer2.enabled());
         QVERIFY2(Usage().heap - before.heap <= heapSlack, "the heap grew during the countdown");
@@ -281,7 +281,7 @@ private slots:
         // Some hundred starts and stops first: the first one creates the working
         // window.
         for (int i = 1; i <= 1000; ++i) {
-            f.fake().scriptKey(platform::VK_F9, {0x8000, 0x0000});
+            f.fake().scriptKey(platform::key::F9, {0x8000, 0x0000});
             f.form().hotkey().tmrHotkey_Timer();
             f.form().hotkey().tmrHotkey_Timer();
             if (i % 16 == 0)
@@ -299,7 +299,7 @@ private slots:
         int downs = 0;
         for (int i = 0; i < pairs; ++i) {
             const std::uint16_t state = states[pick(random)];
-            f.fake().scriptKey(platform::VK_F9, {state, 0x0000});
+            f.fake().scriptKey(platform::key::F9, {state, 0x0000});
             downs += state == 0x8000 || state == 0x8001 || state == 0x0001;
         }
         QVERIFY(downs > 500);
@@ -347,8 +347,8 @@ private slots:
         auto& run = f.form().clickRun();
         bool cancel = true;
 
-        f.c<app::TextBox>("Text1").setText(QStringLiteral("5") + blanks);
-        f.c<app::TextBox>("Text2").setText(QStringLiteral("00"));
+        f.c<runtime::TextBox>("Text1").setText(QStringLiteral("5") + blanks);
+        f.c<runtime::TextBox>("Text2").setText(QStringLiteral("00"));
         f.form().presets().Text1_Validate(cancel);
         QVERIFY(!cancel);
         run.cmdStart_Click();
@@ -356,7 +356,7 @@ private slots:
         run.cmdStart_Click();
 
         // One number far beyond a double: numeric, but the interval keeps its value.
-        f.c<app::TextBox>("Text1").setText(digits);
+        f.c<runtime::TextBox>("Text1").setText(digits);
         f.form().presets().Text1_Validate(cancel);
         QVERIFY(!cancel);
         run.cmdStart_Click();
@@ -364,17 +364,17 @@ private slots:
         run.cmdStart_Click();
 
         // Such a click limit cannot be read, which counts as met at the first tick.
-        f.c<app::TextBox>("Text1").setText(QStringLiteral("00"));
-        f.c<app::TextBox>("Text2").setText(QStringLiteral("1"));
-        f.c<app::TextBox>("Text5").setText(digits);
-        f.c<app::OptionButton>("Option2").setChecked(true);
+        f.c<runtime::TextBox>("Text1").setText(QStringLiteral("00"));
+        f.c<runtime::TextBox>("Text2").setText(QStringLiteral("1"));
+        f.c<runtime::TextBox>("Text5").setText(digits);
+        f.c<runtime::OptionButton>("Option2").setChecked(true);
         f.form().presets().Text5_Validate(cancel);
         QVERIFY(!cancel);
         run.cmdStart_Click();
         run.tmrMain_Timer();
-        QCOMPARE(run.isClicking, common::False);
+        QCOMPARE(run.isClicking, common::FlagFalse);
 
-        f.c<app::TextBox>("Text6").setText(blanks + QStringLiteral("x"));
+        f.c<runtime::TextBox>("Text6").setText(blanks + QStringLiteral("x"));
         f.form().shutdownTimer().Text6_Validate(cancel);
         QVERIFY(cancel);
     }

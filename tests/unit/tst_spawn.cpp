@@ -5,7 +5,7 @@
 // native backend uses them. Nothing here ever starts a system action: only
 // /bin/true and scripts of the test's own, alone on PATH.
 #include "platform/Platform.h"
-#include "platform/posix/Spawn.h"
+#include "platform/linux/posix/Spawn.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,10 +3,11 @@
 // Start-up: the state the load handler leaves, the topmost calls for both
 // windows, and every way of closing ending the program at once.
 #include "TestSupport.h"
-#include "app/LayoutBuilder.h"
+#include "app/Layout.h"
 #include "app/frmWorking.h"
 #include "clicker/ClickRun.h"
 #include "clicker/Presets.h"
+#include "runtime/LayoutBuilder.h"
 #include "shutdown/ShutdownTimer.h"
 #include "ui/PageSlider.h"
 
@@ -47,9 +48,9 @@ private slots:
         QFETCH(QString, value);
         testing::Fixture f;
         QWidget* widget = f.form().find(name);
-        if (auto* combo = qobject_cast<app::ComboBox*>(widget))
+        if (auto* combo = qobject_cast<runtime::ComboBox*>(widget))
             QCOMPARE(combo->text(), value);
-        else if (auto* field = qobject_cast<app::TextBox*>(widget))
+        else if (auto* field = qobject_cast<runtime::TextBox*>(widget))
             QCOMPARE(field->text(), value);
         else
             QCOMPARE(qobject_cast<QAbstractButton*>(widget)->text(), value);
@@ -73,9 +74,9 @@ private slots:
         QVERIFY(form.find(QStringLiteral("Label21"))->isHidden());
         QVERIFY(form.find(QStringLiteral("Shape3"))->isHidden());
         QVERIFY(form.find(QStringLiteral("Picture1"))->isHidden());
-        QVERIFY(f.c<app::OptionButton>("Option1").isChecked());
-        QVERIFY(!f.c<app::OptionButton>("Option2").isChecked());
-        QVERIFY(f.c<app::CheckBox>("Check1").isChecked());
+        QVERIFY(f.c<runtime::OptionButton>("Option1").isChecked());
+        QVERIFY(!f.c<runtime::OptionButton>("Option2").isChecked());
+        QVERIFY(f.c<runtime::CheckBox>("Check1").isChecked());
         for (auto* widget : form.findChildren<QWidget*>())
             QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
     }
@@ -124,7 +125,9 @@ private slots:
         // The layout gives each timer its start state as it builds it, so
         // that nothing done at load time can be undone afterwards.
         QWidget bare;
-        QCOMPARE(app::buildLayout(bare).timers.value(name)->enabled(), running);
+        QCOMPARE(
+            runtime::buildLayout(bare, app::layout::windowTable()).timers.value(name)->enabled(),
+            running);
     }
 
     // Both windows join the topmost band, once each, the main window first
@@ -175,8 +178,8 @@ private slots:
         app::frmMain form;
         form.setEndProgram([] {});
         QCOMPARE(log->count("SetWindowPos"), 2);
-        QCOMPARE(
-            form.control<app::ComboBox>(QStringLiteral("Combo3")).text(), QStringLiteral("Normal"));
+        QCOMPARE(form.control<runtime::ComboBox>(QStringLiteral("Combo3")).text(),
+            QStringLiteral("Normal"));
         platform::install(nullptr);
     }
 
@@ -211,7 +214,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         if (!during.isEmpty())
-            form.control<app::CommandButton>(during).press();
+            form.control<runtime::CommandButton>(during).press();
         if (during == QLatin1String("cmdStart")) {
             QVERIFY(form.working().isVisible());
             QVERIFY(f.timer("tmrMain").enabled());

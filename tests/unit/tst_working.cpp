@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(two.size(), QSize(20, 20));
         QVERIFY(one != two);
         // Picture2 lies in front of Picture1 (the last child is frontmost).
-        const auto boxes = working.findChildren<app::PictureBox*>(Qt::FindDirectChildrenOnly);
+        const auto boxes = working.findChildren<runtime::PictureBox*>(Qt::FindDirectChildrenOnly);
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes.last()->objectName(), QStringLiteral("Picture2"));
         // The frame holders lie outside the square and are never seen.

@@ -195,9 +195,12 @@ void testMouse(platform::Platform& backend)
         WPARAM heldKey;
     };
     const Pair pairs[] = {
-        {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON},
-        {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
-        {MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP, WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON},
+        {platform::mouse::LeftDown, platform::mouse::LeftUp, WM_LBUTTONDOWN, WM_LBUTTONUP,
+            MK_LBUTTON},
+        {platform::mouse::RightDown, platform::mouse::RightUp, WM_RBUTTONDOWN, WM_RBUTTONUP,
+            MK_RBUTTON},
+        {platform::mouse::MiddleDown, platform::mouse::MiddleUp, WM_MBUTTONDOWN, WM_MBUTTONUP,
+            MK_MBUTTON},
     };
     received.clear();
     for (const Pair& pair : pairs) {
@@ -233,14 +236,14 @@ void testHotkey(platform::Platform& backend)
 {
     const HWND window = makeWindow(0, 10, 10, 100, 100);
     ::SetForegroundWindow(window);
-    backend.asyncKeyState(VK_F9); // forgets any earlier press
-    checkHex(backend.asyncKeyState(VK_F9), 0, "F9 before the press");
+    backend.asyncKeyState(platform::key::F9); // forgets any earlier press
+    checkHex(backend.asyncKeyState(platform::key::F9), 0, "F9 before the press");
 
     ::keybd_event(VK_F9, 0, 0, 0);
-    const std::uint16_t first = backend.asyncKeyState(VK_F9);
-    const std::uint16_t second = backend.asyncKeyState(VK_F9);
+    const std::uint16_t first = backend.asyncKeyState(platform::key::F9);
+    const std::uint16_t second = backend.asyncKeyState(platform::key::F9);
     ::keybd_event(VK_F9, 0, KEYEVENTF_KEYUP, 0);
-    const std::uint16_t released = backend.asyncKeyState(VK_F9);
+    const std::uint16_t released = backend.asyncKeyState(platform::key::F9);
 
     checkHex(first, 0x8001, "first query after the press");
     checkHex(second, 0x8000, "second query while held");
@@ -265,8 +268,9 @@ void testTopmost(platform::Platform& backend)
     RECT before {};
     ::GetWindowRect(window, &before);
 
-    check(backend.setWindowPos(reinterpret_cast<platform::NativeWindow>(window), -1, 0, 0, 0, 0,
-              SWP_NOMOVE | SWP_NOSIZE),
+    check(backend.setWindowPos(reinterpret_cast<platform::NativeWindow>(window),
+              platform::placement::Topmost, 0, 0, 0, 0,
+              platform::placement::NoMove | platform::placement::NoSize),
         "setWindowPos reports success");
     pumpUntil([] { return false; }, 100);
     check(topmost(), "WS_EX_TOPMOST set");
@@ -278,8 +282,9 @@ void testTopmost(platform::Platform& backend)
     checkEqual(after.bottom, before.bottom, "bottom");
 
     ::DestroyWindow(window);
-    check(!backend.setWindowPos(reinterpret_cast<platform::NativeWindow>(window), -1, 0, 0, 0, 0,
-              SWP_NOMOVE | SWP_NOSIZE),
+    check(!backend.setWindowPos(reinterpret_cast<platform::NativeWindow>(window),
+              platform::placement::Topmost, 0, 0, 0, 0,
+              platform::placement::NoMove | platform::placement::NoSize),
         "setWindowPos on a destroyed window reports failure");
 }
 
@@ -318,7 +323,8 @@ void testLaunch(platform::Platform& backend)
 
     // Any other command line is refused without being started.
     const std::string refusedLine = "\"" + probe + "\" \"" + refusedOutput + "\" " + eventName;
-    check(!backend.launch(refusedLine, SW_SHOWMINIMIZED), "launch refuses another command line");
+    check(!backend.launch(refusedLine, platform::show::Minimized),
+        "launch refuses another command line");
     check(!platform::win32::startDetached(work + "\\missing.exe", "missing", SW_SHOWMINIMIZED),
         "a missing program is reported as a failure");
 
@@ -356,14 +362,15 @@ void testShell(platform::Platform& backend, const std::string& browserLog)
 {
     ::DeleteFileA(browserLog.c_str());
     const std::string address = "https://vantrel.invalid/more?from=about&x=1";
-    const std::intptr_t result = backend.shellExecute(0, "open", address, "", "", SW_SHOWNORMAL);
+    const std::intptr_t result
+        = backend.shellExecute(0, "open", address, "", "", platform::show::Normal);
     check(result > 32, "the shell reports success (" + std::to_string(result) + ")");
     check(pumpUntil([&] { return !readFile(browserLog).empty(); }, 30000),
         "the browser was asked to open something");
     checkEqual(readFile(browserLog), address + "\n", "address given to the browser");
 
-    const std::intptr_t missing
-        = backend.shellExecute(0, "open", "C:\\vantrel-no-such-file.txt", "", "", SW_SHOWNORMAL);
+    const std::intptr_t missing = backend.shellExecute(
+        0, "open", "C:\\vantrel-no-such-file.txt", "", "", platform::show::Normal);
     check(
         missing <= 32, "a missing file is reported as a failure (" + std::to_string(missing) + ")");
 }

@@ -4,7 +4,6 @@
 
 #include "Controls.h"
 #include "Fonts.h"
-#include "Layout.h"
 
 #include <QPalette>
 
@@ -12,7 +11,7 @@
 #include <map>
 #include <vector>
 
-namespace app {
+namespace runtime {
 namespace {
 
 using layout::Kind;
@@ -169,14 +168,14 @@ void keepTabStopOnSelection(QWidget& window)
 
 } // namespace
 
-BuiltLayout buildLayout(QWidget& window)
+BuiltLayout buildLayout(QWidget& window, const layout::Table& table)
 {
     BuiltLayout built;
     QHash<QString, std::vector<const layout::Control*>> byContainer;
-    for (const auto& row : layout::controls()) {
+    for (const auto& row : table.controls) {
         const QString container = QString::fromLatin1(row.container);
         QWidget* parent
-            = container == QLatin1String("frmMain") ? &window : built.controls.value(container);
+            = container == QLatin1String(table.window) ? &window : built.controls.value(container);
         QWidget* widget = create(row, parent);
         widget->setObjectName(QString::fromLatin1(row.name));
         widget->setFont(fontFor(row.font, parent->font()));
@@ -191,7 +190,7 @@ BuiltLayout buildLayout(QWidget& window)
         stack(rows, built);
 
     std::vector<const layout::Control*> tabbed;
-    for (const auto& row : layout::controls())
+    for (const auto& row : table.controls)
         if (row.tabIndex >= 0 && isWindowed(row.kind))
             tabbed.push_back(&row);
     std::sort(
@@ -201,7 +200,7 @@ BuiltLayout buildLayout(QWidget& window)
             built.controls.value(QString::fromLatin1(tabbed[i]->name)));
     keepTabStopOnSelection(window);
 
-    for (const auto& spec : layout::timers()) {
+    for (const auto& spec : table.timers) {
         auto* timer = new Timer(built.controls.value(QString::fromLatin1(spec.container)));
         timer->setObjectName(QString::fromLatin1(spec.name));
         timer->setInterval(spec.intervalMs);
@@ -211,4 +210,4 @@ BuiltLayout buildLayout(QWidget& window)
     return built;
 }
 
-} // namespace app
+} // namespace runtime

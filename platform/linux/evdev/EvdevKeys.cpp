@@ -16,10 +16,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-// <linux/input.h> gives the Down arrow's key code this name; here it is the
-// key-state bit of platform/Platform.h.
-#undef KEY_DOWN
-
 namespace platform::evdev {
 namespace {
 
@@ -128,7 +124,7 @@ void EvdevKeys::readEvents(const Keyboard& keyboard)
     }
 }
 
-std::uint16_t EvdevKeys::asyncKeyState(int virtualKey)
+KeyState EvdevKeys::asyncKeyState(int virtualKey)
 {
     const auto index = indexOfVirtualKey(virtualKey);
     if (!index)
@@ -160,7 +156,7 @@ std::uint16_t EvdevKeys::asyncKeyState(int virtualKey)
     const bool pressedSince = (pressed_ & bit) != 0;
     pressed_ &= ~bit;
     return static_cast<std::uint16_t>(
-        (down ? KEY_DOWN : 0) | (pressedSince ? KEY_PRESSED_SINCE_LAST_QUERY : 0));
+        (down ? key::Down : 0) | (pressedSince ? key::PressedSinceLastQuery : 0));
 }
 
 } // namespace platform::evdev

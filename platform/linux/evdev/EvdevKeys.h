@@ -5,6 +5,8 @@
 // the console alike. Keyboards plugged in later are picked up.
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,10 +24,10 @@ public:
     EvdevKeys(const EvdevKeys&) = delete;
     EvdevKeys& operator=(const EvdevKeys&) = delete;
 
-    // As GetAsyncKeyState: KEY_DOWN while any keyboard holds the key, and
-    // KEY_PRESSED_SINCE_LAST_QUERY when it went down (not auto-repeated)
+    // As GetAsyncKeyState: key::Down while any keyboard holds the key, and
+    // key::PressedSinceLastQuery when it went down (not auto-repeated)
     // since the previous query of that key. 0 for keys it does not know.
-    std::uint16_t asyncKeyState(int virtualKey);
+    KeyState asyncKeyState(int virtualKey);
 
 private:
     struct Keyboard {

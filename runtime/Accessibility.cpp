@@ -3,15 +3,13 @@
 #include "Accessibility.h"
 
 #include "Controls.h"
-#include "frmMain.h"
-#include "frmWorking.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 
 #include <algorithm>
 
-namespace app {
+namespace runtime {
 namespace {
 
 // clang-format off
@@ -204,7 +202,7 @@ private:
 QAccessibleInterface* controlFactory(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (qobject_cast<frmMain*>(object) != nullptr || qobject_cast<frmWorking*>(object) != nullptr)
+    if (qobject_cast<Form*>(object) != nullptr)
         return new Control(widget, QAccessible::Window);
     if (qobject_cast<PictureBox*>(object) != nullptr)
         return new Control(widget, QAccessible::Client);
@@ -224,10 +222,10 @@ void installAccessibleRoles()
     QAccessible::installFactory(controlFactory); // a factory installed before is not added again
 }
 
-void makeAccessible(frmMain& window)
+void makeAccessible(const QHash<QString, QWidget*>& controls)
 {
     for (const auto& row : table) {
-        QWidget* control = window.find(QString::fromLatin1(row.control));
+        QWidget* control = controls.value(QString::fromLatin1(row.control));
         if (control == nullptr)
             continue;
         if (row.name != nullptr)
@@ -235,9 +233,9 @@ void makeAccessible(frmMain& window)
         if (row.description != nullptr)
             control->setAccessibleDescription(QString::fromLatin1(row.description));
         if (row.label != nullptr)
-            if (auto* label = dynamic_cast<Label*>(window.find(QString::fromLatin1(row.label))))
+            if (auto* label = dynamic_cast<Label*>(controls.value(QString::fromLatin1(row.label))))
                 label->setBuddy(control);
     }
 }
 
-} // namespace app
+} // namespace runtime

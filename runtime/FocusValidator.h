@@ -16,7 +16,7 @@
 class QPoint;
 class QWidget;
 
-namespace app {
+namespace runtime {
 
 class FocusValidator : public QObject {
     Q_OBJECT
@@ -44,4 +44,4 @@ private:
     bool swallowUntilRelease_ = false;
 };
 
-} // namespace app
+} // namespace runtime

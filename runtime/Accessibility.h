@@ -9,11 +9,14 @@
 // are left out of the tree.
 #pragma once
 
+#include <QHash>
+#include <QString>
+
 #include <span>
 
-namespace app {
+class QWidget;
 
-class frmMain;
+namespace runtime {
 
 struct AccessibleText {
     const char* control;
@@ -24,13 +27,13 @@ struct AccessibleText {
 
 std::span<const AccessibleText> accessibleTexts();
 
-// Gives the windows and controls their roles, actions and children; takes
+// Gives the windows (each a Form) and controls their roles, actions and children; takes
 // effect for controls created afterwards, so it runs before the first window.
 void installAccessibleRoles();
 
-// Applies the table to a built window: names, descriptions, and each label
-// made the buddy of the control it names, which screen readers report as the
-// control's label.
-void makeAccessible(frmMain& window);
+// Applies the table to a built window's controls: names, descriptions, and
+// each label made the buddy of the control it names, which screen readers
+// report as the control's label.
+void makeAccessible(const QHash<QString, QWidget*>& controls);
 
-} // namespace app
+} // namespace runtime

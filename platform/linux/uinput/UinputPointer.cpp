@@ -22,12 +22,12 @@ struct ButtonFlag {
 
 // In the order Windows applies them when several flags come in one call.
 constexpr std::array<ButtonFlag, 6> buttonFlags {{
-    {MOUSEEVENTF_LEFTDOWN, BTN_LEFT, 1},
-    {MOUSEEVENTF_LEFTUP, BTN_LEFT, 0},
-    {MOUSEEVENTF_RIGHTDOWN, BTN_RIGHT, 1},
-    {MOUSEEVENTF_RIGHTUP, BTN_RIGHT, 0},
-    {MOUSEEVENTF_MIDDLEDOWN, BTN_MIDDLE, 1},
-    {MOUSEEVENTF_MIDDLEUP, BTN_MIDDLE, 0},
+    {mouse::LeftDown, BTN_LEFT, 1},
+    {mouse::LeftUp, BTN_LEFT, 0},
+    {mouse::RightDown, BTN_RIGHT, 1},
+    {mouse::RightUp, BTN_RIGHT, 0},
+    {mouse::MiddleDown, BTN_MIDDLE, 1},
+    {mouse::MiddleUp, BTN_MIDDLE, 0},
 }};
 
 constexpr char deviceName[] = "Vantrel virtual pointer";

@@ -11,7 +11,7 @@
 #include <QImage>
 #include <QPainter>
 
-namespace app {
+namespace runtime {
 namespace {
 
 const QString& sample()
@@ -98,4 +98,4 @@ QFont boldAsDrawn(const QFont& bold)
     return chosen.value(key);
 }
 
-} // namespace app
+} // namespace runtime

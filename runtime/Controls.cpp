@@ -10,7 +10,7 @@
 
 #include <cmath>
 
-namespace app {
+namespace runtime {
 
 int toPixels(int twips) { return static_cast<int>(std::lround(twips / double(TwipsPerPixel))); }
 
@@ -324,4 +324,4 @@ void Timer::setEnabled(bool enabled)
         stop();
 }
 
-} // namespace app
+} // namespace runtime

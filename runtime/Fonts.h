@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-namespace app {
+namespace runtime {
 
 // Makes a Tahoma-compatible face available where one is installed outside
 // fontconfig's folders; without it Qt falls back to the nearest face.
@@ -19,4 +19,4 @@ void loadFonts();
 // the regular ones set on bold widths.
 QFont boldAsDrawn(const QFont& bold);
 
-} // namespace app
+} // namespace runtime

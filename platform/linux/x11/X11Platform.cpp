@@ -7,7 +7,7 @@
 #include "X11Platform.h"
 
 #include "platform/linux/WindowSystem.h"
-#include "platform/posix/Spawn.h"
+#include "platform/linux/posix/Spawn.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -37,12 +37,12 @@ struct ButtonFlag {
 
 // In the order Windows applies them when several flags come in one call.
 constexpr std::array<ButtonFlag, 6> buttonFlags {{
-    {MOUSEEVENTF_LEFTDOWN, 1, true},
-    {MOUSEEVENTF_LEFTUP, 1, false},
-    {MOUSEEVENTF_RIGHTDOWN, 3, true},
-    {MOUSEEVENTF_RIGHTUP, 3, false},
-    {MOUSEEVENTF_MIDDLEDOWN, 2, true},
-    {MOUSEEVENTF_MIDDLEUP, 2, false},
+    {mouse::LeftDown, 1, true},
+    {mouse::LeftUp, 1, false},
+    {mouse::RightDown, 3, true},
+    {mouse::RightUp, 3, false},
+    {mouse::MiddleDown, 2, true},
+    {mouse::MiddleUp, 2, false},
 }};
 
 std::optional<KeySym> keySymFor(int virtualKey)
@@ -101,8 +101,8 @@ public:
             key = keys_.emplace(code, held).first;
         }
         const std::uint16_t state
-            = static_cast<std::uint16_t>((key->second.heldBy.empty() ? 0 : KEY_DOWN)
-                | (key->second.pressed ? KEY_PRESSED_SINCE_LAST_QUERY : 0));
+            = static_cast<std::uint16_t>((key->second.heldBy.empty() ? 0 : key::Down)
+                | (key->second.pressed ? key::PressedSinceLastQuery : 0));
         key->second.pressed = false;
         return state;
     }
@@ -207,7 +207,7 @@ public:
         }
     }
 
-    std::uint16_t asyncKeyState(int virtualKey) override
+    KeyState asyncKeyState(int virtualKey) override
     {
         const auto sym = keySymFor(virtualKey);
         if (display_ == nullptr || !sym)
@@ -217,13 +217,13 @@ public:
             return 0;
         if (hasRawKeys_)
             return rawKeys_.query(display_, code);
-        return keymapHolds(display_, code) ? KEY_DOWN : 0;
+        return keymapHolds(display_, code) ? key::Down : 0;
     }
 
     bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t, std::int32_t,
         std::int32_t, std::int32_t, std::uint32_t) override
     {
-        if (insertAfter != HWND_TOPMOST)
+        if (insertAfter != placement::Topmost)
             return false;
         return addStates(window, "_NET_WM_STATE_ABOVE", nullptr);
     }

@@ -19,7 +19,7 @@
 
 #include <optional>
 
-namespace app {
+namespace runtime {
 
 inline constexpr int TwipsPerPixel = 15;
 int toPixels(int twips);
@@ -28,6 +28,13 @@ int toPixels(int twips);
 // as large ("name@2x.ext") is taken where there is one, so that it is drawn
 // sharp at the same size.
 QPixmap loadPicture(const QString& path);
+
+// A window of the runtime: what assistive technology presents as a window.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
 
 // Left, Top, Width and Height in twips; the widget follows in pixels.
 class Twips {
@@ -174,7 +181,6 @@ class ComboBox : public QComboBox, public Twips {
 public:
     explicit ComboBox(QWidget* parent);
     void setListIndex(int index);
-    int listIndex() const { return currentIndex(); }
     QString text() const { return currentIndex() < 0 ? QString() : currentText(); }
 
 signals:
@@ -210,4 +216,4 @@ public:
     bool enabled() const { return isActive(); }
 };
 
-} // namespace app
+} // namespace runtime

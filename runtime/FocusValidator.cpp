@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace app {
+namespace runtime {
 
 FocusValidator::FocusValidator(QWidget& window)
     : QObject(&window)
@@ -103,4 +103,4 @@ bool FocusValidator::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-} // namespace app
+} // namespace runtime

@@ -18,7 +18,7 @@ public:
     UinputPointer(const UinputPointer&) = delete;
     UinputPointer& operator=(const UinputPointer&) = delete;
 
-    // Sends the button presses and releases of MOUSEEVENTF_* flags.
+    // Sends the button presses and releases of platform::mouse flags.
     void mouseEvent(std::uint32_t flags);
 
 private:
