@@ -61,7 +61,8 @@ in_root() {
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
       umount -R "${mounted[i]}" || umount -lR "${mounted[i]}" || true
     done
-    rm -rf "$tmp"
+    # Only once nothing is mounted below it: the checkout is bound in there.
+    findmnt -rn -o TARGET | grep -q "^$tmp/" || rm -rf "$tmp"
   }
   trap finish EXIT
   trap 'exit 143' TERM INT HUP
