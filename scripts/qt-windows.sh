@@ -75,32 +75,9 @@ wait_for_apt() {
 }
 
 # A source index: the machine's own entries for its Debian release, as deb-src.
-codename="$(. /etc/os-release && echo "$VERSION_CODENAME")"
 src_list=/etc/apt/sources.list.d/vantrel-deb-src.sources
 if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q "^Version: $version\$"; then
-  {
-    for f in /etc/apt/sources.list.d/*.sources; do
-      [[ -f "$f" && "$f" != "$src_list" ]] || continue
-      # Paragraphs whose types include deb and whose suites are this release's.
-      awk -v rel="$codename" '
-        function flush() {
-          if (deb && ours && !off) { print "Types: deb-src"; printf "%s", body; print "" }
-          deb = ours = off = 0; body = ""
-        }
-        /^[[:space:]]*$/ { flush(); next }
-        /^#/ { next }
-        /^Types:/ { for (i = 2; i <= NF; i++) if ($i == "deb") deb = 1; next }
-        /^Suites:/ { for (i = 2; i <= NF; i++) if ($i == rel || index($i, rel "-") == 1) ours = 1 }
-        /^Enabled:[[:space:]]*no/ { off = 1 }
-        { body = body $0 "\n" }
-        END { flush() }' "$f"
-    done
-    if [[ -f /etc/apt/sources.list ]]; then
-      awk -v rel="$codename" '$1 == "deb" {
-          for (i = 2; i <= NF; i++) if ($i == rel || index($i, rel "-") == 1) {
-            $1 = "deb-src"; print; break } }' /etc/apt/sources.list
-    fi
-  } >"$src_list.new"
+  "$(dirname "$0")/apt-entries.sh" deb-src >"$src_list.new"
   mv "$src_list.new" "$src_list"
   wait_for_apt
   apt-get update -qq

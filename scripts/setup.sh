@@ -5,6 +5,7 @@
 # present are not fetched again.
 #   scripts/setup.sh          what building and running Vantrel needs
 #   scripts/setup.sh --tests  that, and what the tests, checks and cross builds add
+#   scripts/setup.sh --list   only print what building and running needs, one a line
 # A package the program needs to build or run goes in run_packages; one that
 # only a test, a check or the Windows build needs goes in packages, on the
 # line of its purpose or on a new line under a comment saying what needs it.
@@ -37,13 +38,16 @@ packages=(
   dpkg-dev file binutils desktop-file-utils appstream lintian librsvg2-bin
   # the Windows cross build and its tests under Wine (64-bit only, no i386)
   g++-mingw-w64-x86-64-posix wine wine64
+  # the Debian 13 root the program is built, tested and installed in
+  debootstrap
 )
 
 wanted=("${run_packages[@]}")
 case "${1:-}" in
   "") ;;
   --tests) wanted+=("${packages[@]}") ;;
-  *) echo "usage: scripts/setup.sh [--tests]" >&2; exit 2 ;;
+  --list) printf '%s\n' "${run_packages[@]}"; exit 0 ;;
+  *) echo "usage: scripts/setup.sh [--tests | --list]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${wanted[@]}"; do

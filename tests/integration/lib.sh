@@ -99,6 +99,18 @@ start_vantrel() {
   PIDS+=("$VANTREL_PID")
 }
 
+# Starts xclickwatch as the window "target" at 300x200+950+750, where the
+# tests' clicks go, recording into $WORK/clicks for $1 seconds (120 unless
+# given), and sets TARGET to its window once it has one.
+start_click_target() {
+  "$TEST_TOOLS/xclickwatch" --geometry 300x200+950+750 --timeout "${1:-120}" --name target \
+    >"$WORK/clicks" 2>"$WORK/xclickwatch.log" &
+  PIDS+=($!)
+  for _ in $(seq 400); do grep -q '^ready' "$WORK/clicks" 2>/dev/null && break; sleep 0.05; done
+  TARGET=$(awk '/^ready/ {print $2; exit}' "$WORK/clicks")
+  [ -n "$TARGET" ] || fail "xclickwatch did not start: $(cat "$WORK/xclickwatch.log")"
+}
+
 # Prints the id of the first window with the given name once it is mapped.
 wait_for_window() {
   local name=$1 id

@@ -34,11 +34,7 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
 
 OPENED=$WORK/opened
 make_recorders "$WORK/bin" "$OPENED" xdg-open systemctl loginctl shutdown
-"$TEST_TOOLS/xclickwatch" --geometry 300x200+950+750 --timeout 240 --name target \
-  >"$WORK/clicks" 2>"$WORK/xclickwatch.log" &
-PIDS+=($!)
-for _ in $(seq 400); do grep -q '^ready' "$WORK/clicks" 2>/dev/null && break; sleep 0.05; done
-grep -q '^ready' "$WORK/clicks" || fail "xclickwatch did not start"
+start_click_target 240
 
 start_vantrel PATH="$WORK/bin"
 window=$(wait_for_window Vantrel)

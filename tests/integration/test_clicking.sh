@@ -13,12 +13,8 @@ start_display --wm
 # Nothing on this page launches a program; the fake PATH makes sure of it.
 make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
 
-"$TEST_TOOLS/xclickwatch" --geometry 300x200+950+750 --timeout 120 --name target \
-  >"$WORK/clicks" 2>"$WORK/xclickwatch.log" &
-PIDS+=($!)
-for _ in $(seq 100); do grep -q '^ready' "$WORK/clicks" 2>/dev/null && break; sleep 0.05; done
-target=$(awk '/^ready/ {print $2; exit}' "$WORK/clicks")
-[ -n "$target" ] || fail "xclickwatch did not start"
+start_click_target
+target=$TARGET
 
 start_vantrel PATH="$WORK/bin"
 main=$(wait_for_window Vantrel)
