@@ -6,7 +6,8 @@ set -euo pipefail
 cd /src
 echo "trixie: $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(dpkg-query -W -f='${Version}' qt6-base-dev)," \
   "$(g++ --version | head -n1)"
-cmake -S . -B build-trixie -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_BUILD_TESTS=ON >/dev/null
+cmake -S . -B build-trixie -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_BUILD_TESTS=ON \
+  -DVANTREL_WARNINGS_AS_ERRORS=ON >/dev/null
 nice -n 10 cmake --build build-trixie --parallel
 ctest --test-dir build-trixie -L unit --output-on-failure
 
