@@ -83,8 +83,8 @@ int connectUnix(const std::string& path)
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return -1;
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + path.size()
-        + (path.front() == '\0' ? 0 : 1));
+    const auto length = static_cast<socklen_t>(
+        offsetof(sockaddr_un, sun_path) + path.size() + (path.front() == '\0' ? 0 : 1));
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0
         && errno != EINPROGRESS) {
         ::close(fd);

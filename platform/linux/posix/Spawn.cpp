@@ -4,8 +4,8 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <map>
 #include <optional>
