@@ -73,6 +73,16 @@ xprop -id "$working" WM_HINTS | grep -q 'accepts input or input focus: False' \
   || fail "the working window would take the focus"
 xprop -id "$working" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "working window not above"
 
+# A window of another program holds the corner, so that a window manager
+# placing the working window by itself would put it elsewhere.
+"$TEST_TOOLS/xclickwatch" --geometry 80x80+0+0 --name corner --timeout 60 >"$WORK/corner.log" 2>&1 &
+PIDS+=($!)
+corner_ready() { grep -q '^ready' "$WORK/corner.log" && xdotool search --onlyvisible --name '^corner$' >/dev/null; }
+wait_until 10 corner_ready || fail "the corner window did not appear"
+corner=$(awk '/^ready/ {print $2; exit}' "$WORK/corner.log")
+at_corner() { xwininfo -id "$corner" | grep -q 'Absolute upper-left X:  [0-9]$'; }
+wait_until 10 at_corner || fail "the corner window is not at the corner: $(xwininfo -id "$corner")"
+
 # A run shows it at 0,0, 20 x 20 and without a frame, above the window just
 # brought to the front and off the taskbar and pager; the next run again,
 # although the window manager drops a window's states when it is hidden.

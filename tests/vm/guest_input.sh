@@ -123,6 +123,27 @@ clicked() { (($(presses) >= 50)); }
 wait_until 60 clicked || fail "the run stopped after $(presses) clicks"
 toggle_until stopped
 echo "run of $(presses) clicks, started and stopped by F9"
+
+# The right and the middle button reach the virtual pointer as their own
+# codes: Combo1 is set from the keyboard (Home, then Down to the item).
+buttons() { grep -cE ' 1 27[234] [01]$' "$clicks" || true; }
+for pick in "273 right Down" "274 middle Down Down"; do
+  set -- $pick
+  code=$1 name=$2
+  shift 2
+  xdotool mousemove $((x + 216)) $((y + 306)) click 1
+  wait_until 30 shown -gt 1 || fail "the button list did not open"
+  xdotool key Home "$@" Return
+  wait_until 30 shown = 1 || fail "the button list did not close"
+  press=" 1 $code 1\$"
+  before=$(($(buttons) - 2 * $(presses)))
+  toggle_until running
+  wait_until 60 eval '(($(presses) >= 3))' || fail "only $(presses) $name presses"
+  toggle_until stopped
+  # Every button event since is a press or a release of this button.
+  [ $(($(buttons) - 2 * $(presses))) = "$before" ] || fail "a $name run sent other buttons"
+  echo "$name run: $(presses) presses of code $code"
+done
 kill "$vantrel"
 wait "$vantrel" 2>/dev/null || true
 
