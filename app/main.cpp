@@ -15,6 +15,7 @@
 
 namespace {
 
+#ifndef Q_OS_WIN
 // What Qt says while it opens the window system, held back: when it cannot,
 // Qt ends the program with abort() after several lines of advice.
 QList<QByteArray> toolkitNotes;
@@ -29,6 +30,7 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext&, const QString
     }
     toolkitNotes.append(message.toLocal8Bit());
 }
+#endif
 
 } // namespace
 
@@ -37,12 +39,18 @@ int main(int argc, char* argv[])
     // Qt aborts when it finds no window system; leave with a reason first.
     if (!platform::chooseWindowSystem())
         return 1;
+#ifndef Q_OS_WIN
+    // Windows always has its platform plugin, linked in; there the message
+    // handler stays Qt's own.
     const QtMessageHandler standard = qInstallMessageHandler(holdStartupMessage);
+#endif
     QApplication application(argc, argv);
+#ifndef Q_OS_WIN
     qInstallMessageHandler(standard);
     for (const QByteArray& note : std::as_const(toolkitNotes))
         std::fprintf(stderr, "%s\n", note.constData());
     toolkitNotes.clear();
+#endif
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
     // Ties the window to its menu entry (X11 window property, Wayland app id).
