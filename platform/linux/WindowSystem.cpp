@@ -25,6 +25,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace platform {
@@ -37,9 +38,36 @@ bool toolkitOnX11 = false;
 // client leaves resets, and Qt's connection could fall into that reset.
 Display* probe = nullptr;
 
+// Whether the local X server DISPLAY names (":N", ":N.S", "unix:N") is
+// there: its lock or its socket exists.
+bool localServerIsThere()
+{
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr)
+        return false;
+    const std::string_view name = display;
+    const std::size_t colon = name.rfind(':');
+    if (colon == std::string_view::npos || (colon != 0 && name.substr(0, colon) != "unix"))
+        return false;
+    const std::string_view rest = name.substr(colon + 1);
+    const std::string number(rest.substr(0, std::min(rest.find('.'), rest.size())));
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    struct stat info { };
+    return ::stat(("/tmp/.X" + number + "-lock").c_str(), &info) == 0
+        || ::stat(("/tmp/.X11-unix/X" + number).c_str(), &info) == 0;
+}
+
 bool x11Answers()
 {
     probe = XOpenDisplay(nullptr);
+    // A local server that is there but turns the connection away is in the
+    // middle of a reset (its last client just left) or, on a loaded machine,
+    // still starting: it answers again within moments.
+    for (int retry = 0; probe == nullptr && retry < 30 && localServerIsThere(); ++retry) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        probe = XOpenDisplay(nullptr);
+    }
     return probe != nullptr;
 }
 

@@ -15,8 +15,22 @@ PIDS=()
 cleanup() {
   local pid
   for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  # One that outlives its TERM by 10 s is named and killed: a stuck helper
+  # must not hold the test until its time-out.
+  for pid in "${PIDS[@]}"; do
+    if ! wait_until 10 gone "$pid"; then
+      echo "cleanup: still running 10 s after TERM: $(ps -o pid=,stat=,args= -p "$pid")" >&2
+      kill -KILL "$pid" 2>/dev/null || true
+    fi
+    wait "$pid" 2>/dev/null || true
+  done
   rm -rf "$WORK"
+}
+# Whether process $1 has ended (a zombie that was not waited for counts).
+gone() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null) || return 0
+  [[ $state == Z* ]]
 }
 trap cleanup EXIT
 trap 'exit 143' TERM INT

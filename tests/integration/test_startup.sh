@@ -32,7 +32,7 @@ for i in $(seq "${STARTS:-20}"); do
   if gone; then
     status=0
     wait "$VANTREL_PID" || status=$?
-    echo "start $i: ended with status $status: $(cat "$WORK/vantrel.log")" >&2
+    echo "start $i: ended with status $status: $(cat "$WORK/vantrel.log"); the server: $(cat "$WORK/xvfb$i.log")" >&2
     aborts=$((aborts + 1))
   else
     kill "$VANTREL_PID"
