@@ -87,13 +87,17 @@ constexpr Control table[] = {
 };
 
 constexpr TimerSpec timerTable[] = {
-    {"tmrMain",   "hitPict(2)", 100,   false},
-    {"tmrHotkey", "hitPict(2)", 100,   true},
-    {"Timer1",    "picNew",     16,    false},
-    {"Timer4",    "picNew",     20,    false},
-    {"Timer5",    "picNew",     20,    false},
-    {"Timer6",    "picNew",     20,    false},
-    {"Timer2",    "hitPict(3)", 60000, false},
+    // A coarse timer may fire late by some milliseconds, on Windows by up to
+    // a twentieth of a long interval: the click rhythm needs its grid, the
+    // slides and the icon their frames, and the countdown its minutes, whose
+    // delays would add up over hours. F9's polling needs none of it.
+    {"tmrMain",   "hitPict(2)", 100,   false, true},
+    {"tmrHotkey", "hitPict(2)", 100,   true,  false},
+    {"Timer1",    "picNew",     16,    false, true},
+    {"Timer4",    "picNew",     20,    false, true},
+    {"Timer5",    "picNew",     20,    false, true},
+    {"Timer6",    "picNew",     20,    false, true},
+    {"Timer2",    "hitPict(3)", 60000, false, true},
 };
 // clang-format on
 

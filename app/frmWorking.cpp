@@ -14,10 +14,14 @@ using runtime::Timer;
 using runtime::toPixels;
 
 frmWorking::frmWorking()
-    : Form(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    // It shows a run is on and nothing more: clicks at the corner go through
+    // it to the window beneath, and it never takes the focus.
+    : Form(nullptr,
+        Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus
+            | Qt::WindowTransparentForInput)
     , picture1_(new PictureBox(this))
     , picture2_(new PictureBox(this)) // the later child lies in front
-    , timer1_(new Timer(this))
+    , timer1_(new Timer(this, Qt::CoarseTimer)) // a blink needs no precision
 {
     setWindowTitle(QStringLiteral("working"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -67,7 +71,7 @@ void frmWorking::setPicture(const QPixmap& picture)
 // taskbar each time, as a window manager forgets that at each hiding.
 void frmWorking::showEvent(QShowEvent*)
 {
-    platform::current().keepOffTaskbar(static_cast<platform::NativeWindow>(winId()));
+    platform::current().keepInBackground(static_cast<platform::NativeWindow>(winId()));
 }
 
 void frmWorking::paintEvent(QPaintEvent*)

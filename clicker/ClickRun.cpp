@@ -4,6 +4,7 @@
 
 #include "Module1.h"
 #include "common/Numbers.h"
+#include "platform/Platform.h"
 #include "runtime/Controls.h"
 
 #include <cmath>
@@ -55,6 +56,7 @@ void ClickRun::startClicking()
     if (const auto interval = clickInterval(c_.Text1.text(), c_.Text2.text(), c_.Text3.text()))
         clickIntervalTenths = *interval;
     c_.tmrMain.setEnabled(true);
+    platform::current().setTimingCritical(true);
     elapsedTicks = 0;
     clickCount = 0;
     ticksSinceClick = 0;
@@ -68,6 +70,7 @@ void ClickRun::stopClicking()
     isClicking = common::FlagFalse;
     window_.hideWorking();
     c_.tmrMain.setEnabled(false);
+    platform::current().setTimingCritical(false);
     elapsedTicks = 0;
     clickCount = 0;
     c_.cmdStart.setText(QStringLiteral("Start"));

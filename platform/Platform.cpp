@@ -20,7 +20,8 @@ public:
     {
         return false;
     }
-    void keepOffTaskbar(NativeWindow) override { }
+    void keepInBackground(NativeWindow) override { }
+    void setTimingCritical(bool) override { }
     void activateWindow(NativeWindow) override { }
     void sleep(std::uint32_t) override { }
     std::intptr_t shellExecute(NativeWindow, const std::string&, const std::string&,

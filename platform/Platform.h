@@ -66,16 +66,22 @@ public:
         std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags)
         = 0;
 
-    // Keeps a window off the taskbar and the pager, where the window system
-    // does not already do so for a tool window; called each time before the
-    // window is shown.
-    virtual void keepOffTaskbar(NativeWindow window) = 0;
+    // Keeps a window that only shows something in the background off the
+    // taskbar and the pager, and from ever becoming the active window, where
+    // the window system does not already do so for a tool window that takes
+    // no input; called each time before the window is shown.
+    virtual void keepInBackground(NativeWindow window) = 0;
 
     // Brings a minimized top-level window back and activates it through the
     // window manager, as a pager does; called after the toolkit's own
     // restore, which a window manager that took the window over while it was
     // minimized does not act on.
     virtual void activateWindow(NativeWindow window) = 0;
+
+    // A click run begins (true) or ends (false). While it runs, the system is
+    // asked to keep the click timer as precise as requested, even when the
+    // program's windows are minimized or hidden.
+    virtual void setTimingCritical(bool on) = 0;
 
     // Blocks the calling thread.
     virtual void sleep(std::uint32_t milliseconds) = 0;

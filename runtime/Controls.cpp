@@ -308,12 +308,10 @@ CheckBox::CheckBox(QWidget* parent)
 {
 }
 
-Timer::Timer(QObject* parent)
+Timer::Timer(QObject* parent, Qt::TimerType type)
     : QTimer(parent)
 {
-    // A coarse timer shifts its ticks by tens of milliseconds; the click
-    // rhythm needs the grid kept.
-    setTimerType(Qt::PreciseTimer);
+    setTimerType(type);
 }
 
 void Timer::setEnabled(bool enabled)

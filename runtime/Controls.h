@@ -211,7 +211,7 @@ public:
 class Timer : public QTimer {
     Q_OBJECT
 public:
-    explicit Timer(QObject* parent);
+    Timer(QObject* parent, Qt::TimerType type);
     void setEnabled(bool enabled);
     bool enabled() const { return isActive(); }
 };

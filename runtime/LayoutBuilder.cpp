@@ -201,7 +201,8 @@ BuiltLayout buildLayout(QWidget& window, const layout::Table& table)
     keepTabStopOnSelection(window);
 
     for (const auto& spec : table.timers) {
-        auto* timer = new Timer(built.controls.value(QString::fromLatin1(spec.container)));
+        auto* timer = new Timer(built.controls.value(QString::fromLatin1(spec.container)),
+            spec.precise ? Qt::PreciseTimer : Qt::CoarseTimer);
         timer->setObjectName(QString::fromLatin1(spec.name));
         timer->setInterval(spec.intervalMs);
         timer->setEnabled(spec.enabled);

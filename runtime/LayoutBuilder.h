@@ -65,6 +65,10 @@ struct TimerSpec {
     const char* container;
     int intervalMs;
     bool enabled;
+    // Only the click rhythm and the short animations ask for a precise timer:
+    // on Windows each one holds the system's timer resolution at 1 ms while
+    // it runs, and coarse timers share their wake-ups.
+    bool precise;
 };
 
 // A window's whole table; rows whose container is `window` lie on the window itself.

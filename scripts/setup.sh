@@ -14,7 +14,7 @@ set -euo pipefail
 run_packages=(
   # build
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxtst-dev libxi-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxext-dev libxtst-dev libxi-dev
   # run: a free face with Tahoma's name and metrics; Qt's plugin for Wayland-only sessions
   fonts-wine qt6-wayland
 )

@@ -56,9 +56,14 @@ bool FakePlatform::setWindowPos(NativeWindow window, std::intptr_t insertAfter, 
     return !failing(Call::SetWindowPos);
 }
 
-void FakePlatform::keepOffTaskbar(NativeWindow window)
+void FakePlatform::keepInBackground(NativeWindow window)
 {
-    log_.push_back("KeepOffTaskbar " + handle(window));
+    log_.push_back("KeepInBackground " + handle(window));
+}
+
+void FakePlatform::setTimingCritical(bool on)
+{
+    log_.push_back(std::string("TimingCritical ") + (on ? "1" : "0"));
 }
 
 void FakePlatform::activateWindow(NativeWindow window)

@@ -30,7 +30,8 @@ public:
     KeyState asyncKeyState(int virtualKey) override;
     bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t x,
         std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
-    void keepOffTaskbar(NativeWindow window) override;
+    void keepInBackground(NativeWindow window) override;
+    void setTimingCritical(bool on) override;
     void activateWindow(NativeWindow window) override;
     void sleep(std::uint32_t milliseconds) override;
     std::intptr_t shellExecute(NativeWindow owner, const std::string& operation,

@@ -54,11 +54,14 @@ public:
         return windowsAreX11_ && x11_->setWindowPos(window, insertAfter, x, y, cx, cy, flags);
     }
 
-    void keepOffTaskbar(NativeWindow window) override
+    void keepInBackground(NativeWindow window) override
     {
         if (windowsAreX11_)
-            x11_->keepOffTaskbar(window);
+            x11_->keepInBackground(window);
     }
+
+    // Linux neither coarsens nor throttles the timers of a minimized program.
+    void setTimingCritical(bool) override { }
 
     void activateWindow(NativeWindow window) override
     {

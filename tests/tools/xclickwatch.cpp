@@ -5,7 +5,8 @@
 //   press|release <button> <server time in ms> <x> <y> <receive time in us>
 // after a first line "ready <window id>". The receive time is this client's
 // monotonic clock, finer than the server's millisecond stamps. It ends after
-// --timeout seconds.
+// --timeout seconds. With --borderless 1 it asks the window manager for no
+// frame, as a full-screen or borderless application has none.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
     int x = 700, y = 100, width = 400, height = 300;
     double timeout = 60;
     std::string name = "xclickwatch";
+    bool borderless = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--geometry")
@@ -40,6 +42,8 @@ int main(int argc, char** argv)
             timeout = std::atof(argv[i + 1]);
         else if (option == "--name")
             name = argv[i + 1];
+        else if (option == "--borderless")
+            borderless = std::atoi(argv[i + 1]) != 0;
     }
 
     Display* display = XOpenDisplay(nullptr);
@@ -59,6 +63,13 @@ int main(int argc, char** argv)
     hints.width = width;
     hints.height = height;
     XSetWMNormalHints(display, window, &hints);
+    if (borderless) {
+        // _MOTIF_WM_HINTS: flags MWM_HINTS_DECORATIONS, decorations none.
+        const long motif[5] = {2, 0, 0, 0, 0};
+        const Atom atom = XInternAtom(display, "_MOTIF_WM_HINTS", False);
+        XChangeProperty(display, window, atom, atom, 32, PropModeReplace,
+            reinterpret_cast<const unsigned char*>(motif), 5);
+    }
     XSelectInput(display, window, ButtonPressMask | ButtonReleaseMask | StructureNotifyMask);
     XMapWindow(display, window);
     for (;;) {

@@ -102,13 +102,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("interval");
         QTest::addColumn<bool>("running");
-        QTest::newRow("tmrMain") << QStringLiteral("tmrMain") << 100 << false;
-        QTest::newRow("tmrHotkey") << QStringLiteral("tmrHotkey") << 100 << true;
-        QTest::newRow("Timer1") << QStringLiteral("Timer1") << 16 << false;
-        QTest::newRow("Timer4") << QStringLiteral("Timer4") << 20 << false;
-        QTest::newRow("Timer5") << QStringLiteral("Timer5") << 20 << false;
-        QTest::newRow("Timer6") << QStringLiteral("Timer6") << 20 << false;
-        QTest::newRow("Timer2") << QStringLiteral("Timer2") << 60000 << false;
+        QTest::addColumn<Qt::TimerType>("type");
+        const auto precise = Qt::PreciseTimer;
+        QTest::newRow("tmrMain") << QStringLiteral("tmrMain") << 100 << false << precise;
+        QTest::newRow("tmrHotkey") << QStringLiteral("tmrHotkey") << 100 << true << Qt::CoarseTimer;
+        QTest::newRow("Timer1") << QStringLiteral("Timer1") << 16 << false << precise;
+        QTest::newRow("Timer4") << QStringLiteral("Timer4") << 20 << false << precise;
+        QTest::newRow("Timer5") << QStringLiteral("Timer5") << 20 << false << precise;
+        QTest::newRow("Timer6") << QStringLiteral("Timer6") << 20 << false << precise;
+        QTest::newRow("Timer2") << QStringLiteral("Timer2") << 60000 << false << precise;
     }
 
     void timers()
@@ -116,11 +118,12 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, interval);
         QFETCH(bool, running);
+        QFETCH(Qt::TimerType, type);
         testing::Fixture f;
         auto& timer = f.form().timer(name);
         QCOMPARE(timer.interval(), interval);
         QCOMPARE(timer.enabled(), running);
-        QCOMPARE(timer.timerType(), Qt::PreciseTimer);
+        QCOMPARE(timer.timerType(), type);
         QVERIFY(!timer.isSingleShot());
         // The layout gives each timer its start state as it builds it, so
         // that nothing done at load time can be undone afterwards.

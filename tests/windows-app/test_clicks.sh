@@ -4,19 +4,26 @@
 # F9 pressed in another program starts a run: the main window minimizes and
 # the working window shows at 0,0. Clicks of the chosen button arrive at the
 # pointer, in another application's window, at the chosen interval (0.3 s),
-# until F9 again stops the run and restores the window.
+# until F9 again stops the run and restores the window. Only the run holds a
+# multimedia timer, each of which keeps the system's timer resolution at 1 ms:
+# the idle program holds none, and none again once the run is over.
 source "$(dirname "$0")/lib.sh"
 
 start_listener
-start_program
+WINEDEBUG=-all,+mmtime start_program
+mm_timers() { echo $(($(grep -c ':timeSetEvent (' "$WORK/vantrel.log") - $(grep -c ':timeKillEvent (' "$WORK/vantrel.log"))); }
+holds() { [ "$(mm_timers)" = "$1" ]; }
+wait_until 20 holds 0 || fail "idle, it holds $(mm_timers) multimedia timers"
 # Seconds 0, tenths 3; the right button: Shift+Tab from the tenths to the
 # button list, one step down it. The turn of the wheel over the list before
 # that, while the list has no focus, must change nothing (else: Middle).
 probe click 368 121 text 0 click 432 121 text 3 wheel 216 306 -1 backtab down
 probe pointer 1100 500
 wine_f9_until "$RUNNING"
+wait_until 10 holds 1 || fail "during the run it holds $(mm_timers) multimedia timers"
 for _ in $(seq 100); do (($(downs) >= 8)) && break; sleep 0.2; done
 wine_f9_until "$STOPPED"
+wait_until 10 holds 0 || fail "after the run it holds $(mm_timers) multimedia timers"
 at_stop=$(downs)
 sleep 1.5
 [ "$(downs)" = "$at_stop" ] || fail "clicks came after the run stopped: $(cat "$WORK/clicks")"

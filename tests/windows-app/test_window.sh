@@ -16,7 +16,7 @@ grep -qx 'FileVersion=1.05.0001' "$WORK/resources" || fail "version record: $(ca
 
 # The photograph has hundreds of colours; a picture that failed to load, a
 # plain fill, has one.
-state=$(wait_state 'main client=528x402 topmost=1 iconic=0 above=Vantrel colours=[0-9]{2,}')
+state=$(wait_state 'main client=528x402 at=[0-9]+,[0-9]+ topmost=1 iconic=0 above=Vantrel colours=[0-9]{2,}')
 grep -q 'working shown=0' <<<"$state" || fail "a working window shows before any run: $state"
 
 # Another application's window shown later over the whole of it stays below

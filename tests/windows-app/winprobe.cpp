@@ -103,10 +103,13 @@ bool printState()
     // The corner picture is a photograph: one colour there means it was not drawn.
     const RECT corner {4, 4, 106, 106};
     ::ClientToScreen(main, &centre);
-    std::printf("main client=%ldx%ld topmost=%d iconic=%d above=%s colours=%zu active=%d",
-        client.right, client.bottom, topmost(main) ? 1 : 0, ::IsIconic(main) ? 1 : 0,
-        titleOf(rootAt(centre)).c_str(), ::IsIconic(main) ? 0 : coloursIn(main, corner),
-        ::GetForegroundWindow() == main ? 1 : 0);
+    POINT origin {0, 0};
+    ::ClientToScreen(main, &origin);
+    std::printf(
+        "main client=%ldx%ld at=%ld,%ld topmost=%d iconic=%d above=%s colours=%zu active=%d",
+        client.right, client.bottom, origin.x, origin.y, topmost(main) ? 1 : 0,
+        ::IsIconic(main) ? 1 : 0, titleOf(rootAt(centre)).c_str(),
+        ::IsIconic(main) ? 0 : coloursIn(main, corner), ::GetForegroundWindow() == main ? 1 : 0);
 
     const HWND working = findWindow("working", false);
     if (working == nullptr || !::IsWindowVisible(working)) {
@@ -115,8 +118,13 @@ bool printState()
     }
     RECT rect {};
     ::GetWindowRect(working, &rect);
-    std::printf(" | working shown=1 rect=%ld,%ld,%ldx%ld topmost=%d\n", rect.left, rect.top,
-        rect.right - rect.left, rect.bottom - rect.top, topmost(working) ? 1 : 0);
+    // Wine never activates it when the main window minimizes, Windows does
+    // unless the window says it cannot be activated.
+    const auto style = ::GetWindowLongPtrA(working, GWL_EXSTYLE);
+    std::printf(" | working shown=1 rect=%ld,%ld,%ldx%ld topmost=%d active=%d noactivate=%d\n",
+        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+        topmost(working) ? 1 : 0, ::GetForegroundWindow() == working ? 1 : 0,
+        (style & WS_EX_NOACTIVATE) != 0 ? 1 : 0);
     return true;
 }
 
@@ -209,6 +217,8 @@ int main(int argc, char** argv)
 {
     // Lines end in \n alone, as the shell scripts reading them expect.
     ::_setmode(::_fileno(stdout), _O_BINARY);
+    // Sizes and positions in pixels, as the program sees them at any scale.
+    ::SetProcessDPIAware();
     const std::vector<std::string> args(argv + 1, argv + argc);
     auto number
         = [&](std::size_t at) { return at < args.size() ? std::atoi(args[at].c_str()) : 0; };

@@ -13,6 +13,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/shape.h>
 #include <X11/keysym.h>
 
 #include <array>
@@ -88,10 +89,10 @@ public:
         return true;
     }
 
-    // GetAsyncKeyState's bits for the key; the pressed bit is cleared by the query.
+    // GetAsyncKeyState's bits for the key; the pressed bit is cleared by the
+    // query. The connection's events must have been read first.
     std::uint16_t query(Display* display, KeyCode code)
     {
-        readPending(display);
         auto key = keys_.find(code);
         if (key == keys_.end()) {
             // The first query takes the key's state from the server once.
@@ -107,30 +108,27 @@ public:
         return state;
     }
 
+    // Takes one event of the connection; false when it is not a raw key event.
+    bool take(Display* display, XEvent& event)
+    {
+        XGenericEventCookie& cookie = event.xcookie;
+        if (cookie.type != GenericEvent || cookie.extension != opcode_
+            || XGetEventData(display, &cookie) == 0)
+            return false;
+        const auto& raw = *static_cast<const XIRawEvent*>(cookie.data);
+        const auto key = keys_.find(static_cast<KeyCode>(raw.detail));
+        if (key != keys_.end())
+            apply(key->second, raw);
+        XFreeEventData(display, &cookie);
+        return true;
+    }
+
 private:
     struct Key {
         std::set<int> heldBy; // the devices holding it down
         bool pressed = false;
     };
     static constexpr int unknownDevice = -1; // held before it was followed
-
-    // Takes every event that has arrived, without waiting for more.
-    void readPending(Display* display)
-    {
-        while (XPending(display) > 0) {
-            XEvent event;
-            XNextEvent(display, &event);
-            XGenericEventCookie& cookie = event.xcookie;
-            if (cookie.type != GenericEvent || cookie.extension != opcode_
-                || XGetEventData(display, &cookie) == 0)
-                continue;
-            const auto& raw = *static_cast<const XIRawEvent*>(cookie.data);
-            const auto key = keys_.find(static_cast<KeyCode>(raw.detail));
-            if (key != keys_.end())
-                apply(key->second, raw);
-            XFreeEventData(display, &cookie);
-        }
-    }
 
     static void apply(Key& key, const XIRawEvent& raw)
     {
@@ -198,6 +196,7 @@ public:
     {
         if (!hasXTest_)
             return;
+        readPending();
         // No motion flag is ever passed, so the event lands where the pointer is.
         for (const auto& entry : buttonFlags) {
             if ((flags & entry.flag) == 0)
@@ -215,6 +214,7 @@ public:
         const KeyCode code = XKeysymToKeycode(display_, *sym);
         if (code == 0)
             return 0;
+        readPending();
         if (hasRawKeys_)
             return rawKeys_.query(display_, code);
         return keymapHolds(display_, code) ? key::Down : 0;
@@ -229,10 +229,21 @@ public:
     }
 
     // Qt gives a tool window the utility type only, which taskbars may list.
-    void keepOffTaskbar(NativeWindow window) override
+    // Its empty input shape is set before the window manager frames the
+    // window, and a window manager that copies the shape to its frame only
+    // when told of a change (openbox) leaves the frame taking the clicks:
+    // the shape is set again each time the window is mapped.
+    void keepInBackground(NativeWindow window) override
     {
         addStates(window, "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER");
+        if (display_ == nullptr || window == passThrough_)
+            return;
+        passThrough_ = static_cast<Window>(window);
+        XSelectInput(display_, passThrough_, StructureNotifyMask);
+        XFlush(display_);
     }
+
+    void setTimingCritical(bool) override { }
 
     // What a pager sends (source 2): window managers honour it for a window
     // they hold iconic, also one whose frame they unmapped when they took
@@ -316,7 +327,26 @@ private:
         return true;
     }
 
+    // Takes every event that has arrived on this connection, without waiting
+    // for more: raw keys, and the mapping of the window clicks pass through.
+    void readPending()
+    {
+        if (display_ == nullptr)
+            return;
+        while (XPending(display_) > 0) {
+            XEvent event;
+            XNextEvent(display_, &event);
+            if (rawKeys_.take(display_, event) || event.type != MapNotify
+                || event.xmap.window != passThrough_)
+                continue;
+            XShapeCombineRectangles(
+                display_, passThrough_, ShapeInput, 0, 0, nullptr, 0, ShapeSet, Unsorted);
+            XFlush(display_);
+        }
+    }
+
     Display* display_ = nullptr;
+    Window passThrough_ = 0;
     bool hasXTest_ = false;
     RawKeys rawKeys_;
     bool hasRawKeys_ = false;
