@@ -12,6 +12,7 @@
 #include <QPainter>
 
 namespace runtime {
+#ifndef Q_OS_WIN
 namespace {
 
 const QString& sample()
@@ -74,9 +75,13 @@ QFont choose(const QFont& bold)
 }
 
 } // namespace
+#endif
 
+// Windows has Tahoma and draws it well at every scale; there the folder
+// below would be one any local user could create on the current drive.
 void loadFonts()
 {
+#ifndef Q_OS_WIN
     const char* files[] = {
         "/usr/share/wine/fonts/tahoma.ttf",
         "/usr/share/wine/fonts/tahomabd.ttf",
@@ -84,10 +89,14 @@ void loadFonts()
     for (const char* file : files)
         if (QFile::exists(QString::fromLatin1(file)))
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+#endif
 }
 
 QFont boldAsDrawn(const QFont& bold)
 {
+#ifdef Q_OS_WIN
+    return bold;
+#else
     if (!bold.bold())
         return bold;
     // Keyed by the face in use too: one added later changes the answer.
@@ -96,6 +105,7 @@ QFont boldAsDrawn(const QFont& bold)
     if (!chosen.contains(key))
         chosen.insert(key, choose(bold));
     return chosen.value(key);
+#endif
 }
 
 } // namespace runtime

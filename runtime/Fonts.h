@@ -6,8 +6,9 @@
 
 namespace runtime {
 
-// Makes a Tahoma-compatible face available where one is installed outside
-// fontconfig's folders; without it Qt falls back to the nearest face.
+// On Linux, makes a Tahoma-compatible face available where one is installed
+// outside fontconfig's folders; without it Qt falls back to the nearest face.
+// Windows has its own Tahoma.
 void loadFonts();
 
 // The font a bold caption is drawn in: the first of these that really draws
@@ -16,7 +17,7 @@ void loadFonts();
 // regular face made bold by the toolkit, its letters spaced out to the bold
 // face's widths. The free Tahoma of fonts-wine needs the last two: its bold
 // file is bold only in its bitmaps for 9 to 12 pixels, and its outlines are
-// the regular ones set on bold widths.
+// the regular ones set on bold widths. On Windows, the font as asked.
 QFont boldAsDrawn(const QFont& bold);
 
 } // namespace runtime
