@@ -3,19 +3,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # cpack makes vantrel-1.5.0.1-win64.zip with the program, its readme and
 # relinking notes, the program's licence and the Qt licence texts.
-set -euo pipefail
+source "$(dirname "$0")/../lib/common.sh"
 : "${CPACK_CONFIG:?}"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
-cpack -G ZIP --config "$CPACK_CONFIG" -B "$work" >"$work/cpack.log" 2>&1 ||
-  { cat "$work/cpack.log"; exit 1; }
-zip="$work/vantrel-1.5.0.1-win64.zip"
-[ -f "$zip" ] || { echo "FAIL: no $zip: $(ls "$work")"; exit 1; }
-(cd "$work" && cmake -E tar tf "$zip") | sort >"$work/list"
+cpack -G ZIP --config "$CPACK_CONFIG" -B "$WORK" >"$WORK/cpack.log" 2>&1 ||
+  fail "cpack: $(cat "$WORK/cpack.log")"
+zip="$WORK/vantrel-1.5.0.1-win64.zip"
+[ -f "$zip" ] || fail "no $zip: $(ls "$WORK")"
+(cd "$WORK" && cmake -E tar tf "$zip") | sort >"$WORK/list"
 expected=(vantrel.exe README.txt RELINKING.txt LICENSE.txt
   licenses/Qt/LGPL-3.0-only.txt licenses/Qt/GPL-3.0-only.txt licenses/Qt/debian-copyright)
 for name in "${expected[@]}"; do
-  grep -qx "vantrel-1.5.0.1-win64/$name" "$work/list" || { echo "FAIL: no $name in: $(cat "$work/list")"; exit 1; }
+  grep -qx "vantrel-1.5.0.1-win64/$name" "$WORK/list" || fail "no $name in: $(cat "$WORK/list")"
 done
-echo "ok: $(wc -l <"$work/list") files, $(stat -c %s "$zip") bytes"
+echo "ok: $(wc -l <"$WORK/list") files, $(stat -c %s "$zip") bytes"
