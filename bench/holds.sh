@@ -16,7 +16,7 @@ export VANTREL=${1:-$ROOT/build-bench/vantrel} TEST_TOOLS=$ROOT/build-bench/test
 PRESSES=${2:-10}
 HOLDS=(20 30 50 80 120 150 200 300 600 2000)
 cmake --build build-bench --target xf9hold >/dev/null
-source tests/integration/lib.sh
+source tests/lib/x11.sh
 start_display --wm
 start_vantrel
 wait_for_window Vantrel >/dev/null

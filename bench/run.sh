@@ -17,26 +17,11 @@ cmake --build build-bench --parallel >/dev/null
 g++ -std=c++20 -O2 -Wall -Wextra -Werror -o build-bench/xbench bench/xbench.cpp -lX11 -lXtst
 
 export VANTREL=$ROOT/build-bench/vantrel TEST_TOOLS=$ROOT/build-bench/test-tools
-source tests/integration/lib.sh
+source tests/lib/x11.sh
 start_display --wm
 
 CLICKS=300
 WATCH_GEOMETRY=600x400+650+560
-
-wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
-
-# Presses F9 briefly until the main window reaches the wanted state.
-toggle_until() {
-  local window=$1 wanted=$2
-  for _ in $(seq 20); do
-    [ "$(wm_state "$window")" = "$wanted" ] && return 0
-    xdotool keydown F9
-    sleep 0.07
-    xdotool keyup F9
-    sleep 0.$((300 + RANDOM % 300))
-  done
-  fail "F9 did not bring the window to $wanted"
-}
 
 # Reads an xclickwatch log and prints: mean period, drift of click N+1 against
 # click 1, the same against click 2, then p50, p99 and max period error
@@ -66,19 +51,8 @@ schedule_stats() {
 }
 
 start_watch() {
-  "$TEST_TOOLS/xclickwatch" --geometry "$WATCH_GEOMETRY" --timeout 120 >"$1" &
-  WATCH_PID=$!
-  PIDS+=("$WATCH_PID")
-  for _ in $(seq 100); do grep -q '^ready' "$1" 2>/dev/null && break; sleep 0.05; done
+  watch_clicks "$1" --geometry "$WATCH_GEOMETRY" --timeout 120 || fail "xclickwatch did not start"
   xdotool mousemove 950 760
-}
-
-wait_clicks() {
-  for _ in $(seq 600); do
-    [ "$(grep -c '^press' "$1")" -ge $((CLICKS + 2)) ] && return 0
-    sleep 0.1
-  done
-  fail "fewer than $((CLICKS + 2)) clicks arrived"
 }
 
 vantrel_schedule() {
@@ -88,16 +62,15 @@ vantrel_schedule() {
   window=$(wait_for_window Vantrel)
   # "Very Fast" is the last preset: open the list, End, Return.
   local x y
-  x=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
-  y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
+  read -r x y <<<"$(corner "$window")"
   xdotool mousemove $((x + 112 + 64 + 40)) $((y + 112 + 10)) click 1
   sleep 0.4
   xdotool key End Return
   sleep 0.3
   xdotool mousemove 950 760
-  toggle_until "$window" Iconic
-  wait_clicks "$log"
-  toggle_until "$window" Normal
+  press_f9_until "$window" Iconic
+  CLICK_LOG=$log wait_until 90 presses_reach $((CLICKS + 2)) || fail "fewer than $((CLICKS + 2)) clicks arrived"
+  press_f9_until "$window" Normal
   awk '/VmHWM/ {print $2}' "/proc/$VANTREL_PID/status" >"$WORK/peak-$1"
   kill "$VANTREL_PID" "$WATCH_PID"
   wait "$VANTREL_PID" "$WATCH_PID" 2>/dev/null || true

@@ -18,7 +18,7 @@ page=${4:-1}
 
 export VANTREL=$vantrel
 SCREEN_SIZE="$((1024 * scale))x$((768 * scale))"
-source tests/integration/lib.sh
+source tests/lib/x11.sh
 start_display --wm
 
 # An empty PATH: nothing the window could start is reachable.

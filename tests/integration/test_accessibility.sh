@@ -7,7 +7,7 @@
 # switches pages by the tabs' actions and by the keys, starts a run with the
 # Start button's action (a click reaches another X client) and opens the
 # About link (the stand-in opener records the address).
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 export XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -24,8 +24,7 @@ on_bus() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
     org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q 'boolean true'
 }
-for _ in $(seq 400); do on_bus org.a11y.Bus && break; sleep 0.05; done
-on_bus org.a11y.Bus || fail "the AT-SPI bus launcher did not start: $(cat "$WORK/atspi.log")"
+wait_until 30 on_bus org.a11y.Bus || fail "the AT-SPI bus launcher did not start: $(cat "$WORK/atspi.log")"
 # Accessibility on, as a desktop with a screen reader has it; Qt reads it at
 # start-up (the launcher may already say so).
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \

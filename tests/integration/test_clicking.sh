@@ -6,7 +6,7 @@
 # application's window, the pointer stays put, the focus stays there too, and
 # F9 again stops the run with no click after it. Then right and middle double
 # clicks reach the same window as X buttons 3 and 2.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 start_display --wm
 
@@ -19,23 +19,17 @@ target=$TARGET
 start_vantrel PATH="$WORK/bin"
 main=$(wait_for_window Vantrel)
 
-presses() { grep -c '^press' "$WORK/clicks" || true; }
-
 # Give the target the focus the way a user does: click into it.
 xdotool mousemove --sync 1100 850
 xdotool click 1
-for _ in $(seq 40); do
-  [ "$(xdotool getwindowfocus)" = "$target" ] && break
-  sleep 0.05
-done
-[ "$(xdotool getwindowfocus)" = "$target" ] || fail "the target window did not take the focus"
+wait_until 5 has_focus "$target" || fail "the target window did not take the focus"
 pointer_before=$(xdotool getmouselocation --shell | grep -E '^[XY]=')
-[ "$(window_state "$main")" = Normal ] || fail "the main window does not start in its normal state"
+in_state "$main" Normal || fail "the main window does not start in its normal state"
 
 clicks_before_run=$(presses)
 press_f9_until "$main" Iconic
 sleep 4.6
-[ "$(xdotool getwindowfocus)" = "$target" ] || fail "the run took the focus from the target window"
+has_focus "$target" || fail "the run took the focus from the target window"
 press_f9_until "$main" Normal
 clicks_at_stop=$(presses)
 sleep 2.5
@@ -77,30 +71,20 @@ awk -v at="$focus_click" '
 # click in the tenths field, Shift+Tab to the button list, then to the action
 # list), the run goes with the pointer on the target, and the target sees
 # X button 3, then 2, each click twice about 100 ms apart.
-corner() { xwininfo -id "$1" | awk '/Absolute upper-left [XY]:/ {printf "%s ", $4}'; }
 main_corner=$(corner "$main")
+in_place() { [ "$(corner "$main")" = "$main_corner" ]; }
 double_clicks() { # button list item (0 Left, 1 Right, 2 Middle), X button
-  local downs=$1 button=$2 before
+  local downs=$1 button=$2 before reach
   # A restored window grows back from its icon for a moment; a click before
   # it is back in place would land on the desktop.
-  for _ in $(seq 100); do
-    [ "$(corner "$main")" = "$main_corner" ] && break
-    sleep 0.05
-  done
+  wait_until 10 in_place || true
   xdotool mousemove --window "$main" 432 121 click 1
-  for _ in $(seq 100); do
-    [ "$(xdotool getwindowfocus)" = "$main" ] && break
-    sleep 0.05
-  done
-  [ "$(xdotool getwindowfocus)" = "$main" ] || fail "a click did not give the main window the focus"
+  wait_until 10 has_focus "$main" || fail "a click did not give the main window the focus"
   xdotool key --delay 80 shift+Tab Home $(printf 'Down %.0s' $(seq "$downs")) shift+Tab Home Down
   xdotool mousemove 1100 850
-  before=$(wc -l <"$WORK/clicks")
+  before=$(wc -l <"$WORK/clicks") reach=$(($(presses) + 4))
   press_f9_until "$main" Iconic
-  for _ in $(seq 200); do
-    [ "$(tail -n "+$((before + 1))" "$WORK/clicks" | grep -c '^press')" -ge 4 ] && break
-    sleep 0.05
-  done
+  wait_until 15 presses_reach "$reach" || true # judged below
   press_f9_until "$main" Normal
   tail -n "+$((before + 1))" "$WORK/clicks" | awk -v button="$button" '
     $2 != button { print "not X button " button ": " $0; bad = 1 }

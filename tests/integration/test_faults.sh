@@ -8,75 +8,38 @@
 # standard error, the window still works), and the X server going away (a
 # prompt exit with a message, not a crash). The three displays run side by
 # side while the countdown's minute passes.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 # PATH is an empty folder: nothing at all can be launched.
 EMPTY="$WORK/empty"
 mkdir -p "$EMPTY"
-
-# Starts one more Xvfb with extra arguments; sets OWN_DISPLAY and OWN_XVFB.
-own_display() {
-  local fifo number
-  fifo=$(mktemp -u "$WORK/displayfd.XXXXXX")
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" 3>"$fifo" >>"$WORK/xvfb-own.log" 2>&1 &
-  OWN_XVFB=$!
-  PIDS+=("$OWN_XVFB")
-  read -r number <"$fifo"
-  OWN_DISPLAY=":$number"
-}
-
-# Waits up to $2 tenths of a second for process $1 to end and sets STATUS.
-wait_exit() {
-  local pid=$1 tenths=$2
-  for _ in $(seq "$tenths"); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && return 1
-  STATUS=0
-  wait "$pid" || STATUS=$?
-}
-
-# Lines of a log that are not the toolkit's notes about the environment nor
-# the start-up line naming the input paths.
-own_lines() { grep -v -e '^QStandardPaths: ' -e '^vantrel: clicks through ' "$1" || true; }
 
 # --- 1. No tools on PATH: the About link and a one-minute countdown ---------
 start_display --wm
 start_vantrel PATH="$EMPTY"
 W=$(wait_for_window Vantrel)
 sleep 0.5
-click() { click_at "$W" "$1" "$2"; }
-set_field() { set_field_at "$W" "$@"; } # x y text
-# Brightness of the countdown sentence's place: 1 when it holds nothing.
-sentence_brightness() {
-  import -window "$W" "$WORK/shot.png"
-  convert "$WORK/shot.png" -crop 320x16+134+209 +repage -colorspace gray -threshold 80% \
-    -format '%[fx:mean]' info:
-}
 
-click 40 336  # "About"
+click_at "$W" 40 336  # "About"
 sleep 1
-click 450 390 # the link: the window goes down, the opener is missing
-for _ in $(seq 40); do [ "$(window_state "$W")" = Iconic ] && break; sleep 0.05; done
-[ "$(window_state "$W")" = Iconic ] || fail "the link did not minimize the window"
+click_at "$W" 450 390 # the link: the window goes down, the opener is missing
+wait_until 5 in_state "$W" Iconic || fail "the link did not minimize the window"
 kill -0 "$VANTREL_PID" || fail "the program ended after a link with no opener"
 xdotool windowactivate --sync "$W"
 sleep 0.5
 
-click 40 304 # "System"
+click_at "$W" 40 304 # "System"
 sleep 1
-set_field 189 161 0 # hours
-set_field 285 161 1 # minutes
-click 410 372       # Start
+set_field_at "$W" 189 161 0 # hours
+set_field_at "$W" 285 161 1 # minutes
+click_at "$W" 410 372       # Start
 started=$(date +%s)
 sleep 1
-[ "$(sentence_brightness)" != 1 ] || fail "no countdown sentence after Start"
+[ "$(sentence_brightness "$W")" != 1 ] || fail "no countdown sentence after Start"
 
 # --- 2. A display without XTEST ----------------------------------------------
-own_display -extension XTEST
-NOXTEST=$OWN_DISPLAY
+new_display -extension XTEST
+NOXTEST=$NEW_DISPLAY
 DISPLAY=$NOXTEST start_wm -b
 DISPLAY=$NOXTEST env PATH="$EMPTY" "$VANTREL" >"$WORK/noxtest.log" 2>&1 &
 noxtest_pid=$!
@@ -93,29 +56,31 @@ colours=$(convert "$WORK/noxtest.png" -format '%k' info:)
 [ "$colours" -gt 50 ] || fail "the window looks unpainted ($colours colours)"
 # The window still answers its events: a close request ends the program cleanly.
 DISPLAY=$NOXTEST wmctrl -c Vantrel
-wait_exit "$noxtest_pid" 100 || fail "the program did not close on request"
+wait_exit "$noxtest_pid" 10 || fail "the program did not close on request"
 [ "$STATUS" = 0 ] || fail "closing without XTEST ended with status $STATUS"
 
 # --- 3. The X server goes away -----------------------------------------------
-own_display
-GONE=$OWN_DISPLAY
-gone_xvfb=$OWN_XVFB
+new_display
+GONE=$NEW_DISPLAY
+gone_xvfb=$XVFB_PID
 DISPLAY=$GONE env PATH="$EMPTY" "$VANTREL" >"$WORK/gone.log" 2>&1 &
 gone_pid=$!
 PIDS+=("$gone_pid")
 DISPLAY=$GONE wait_for_window Vantrel >/dev/null
 sleep 1
 kill -KILL "$gone_xvfb"
-wait_exit "$gone_pid" 50 || fail "the program outlived its X server by 5 s"
+wait_exit "$gone_pid" 5 || fail "the program outlived its X server by 5 s"
 [ "$STATUS" -lt 128 ] || fail "the program died of signal $((STATUS - 128)) when the X server went away"
 [ "$STATUS" != 0 ] || fail "the program reported success when the X server went away"
 grep -qE 'connection to the X server was lost|X11 connection broke' "$WORK/gone.log" ||
   fail "no clear message when the X server went away: $(cat "$WORK/gone.log")"
 
 # --- back to 1: the countdown's end with no systemctl ------------------------
-while [ $(($(date +%s) - started)) -lt 66 ]; do sleep 0.5; done
+# The minute and a few seconds for the action, from the Start.
+left=$((started + 66 - $(date +%s)))
+((left <= 0)) || sleep "$left"
 kill -0 "$VANTREL_PID" || fail "the program ended when the system action could not start"
-[ "$(sentence_brightness)" = 1 ] || fail "the page is not idle after a failed action"
+[ "$(sentence_brightness "$W")" = 1 ] || fail "the page is not idle after a failed action"
 [ -z "$(own_lines "$WORK/vantrel.log")" ] ||
   fail "failed launches were not silent: $(cat "$WORK/vantrel.log")"
 echo "ok: silent failed launches, one XTEST line, exit status $STATUS when the X server went away"

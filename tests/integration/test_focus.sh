@@ -7,7 +7,7 @@
 # Nothing on the page changes, no page slides in, and Start does not act.
 # Corrected, the tabs switch pages again, and the wheel still turns only a
 # list that has the focus.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
 start_display --wm
@@ -15,31 +15,22 @@ start_vantrel PATH="$WORK/bin"
 W=$(wait_for_window Vantrel)
 sleep 0.5
 
-window_state() { xprop -id "$W" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'; }
-pixel() { convert "$WORK/full.png" -format "%[hex:p{$1,$2}]" info:; }
-# The page on show, told by its bands (as in test_pages).
-page() {
-  case "$(pixel 492 80) $(pixel 492 115)" in
-    "F7F7F7 FFFFFF") echo clicker ;;
-    "FFFFFF F7F7F7") echo shutdown ;;
-    *) echo other ;;
-  esac
-}
 differ() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
-# Takes the window with the pointer away, once two shots in a row agree, and
-# keeps its page area without the field at $FIELD (x1,y1 x2,y2 in the
+# Takes the window with the pointer away, once two shots 0.2 s apart agree,
+# and keeps its page area without the field at $FIELD (x1,y1 x2,y2 in the
 # window), whose caret blinks, in $1.
 snap() {
   xdotool mousemove 5 5
   : >"$WORK/last.png"
-  for _ in $(seq 30); do
-    sleep 0.2
-    import -window "$W" "$WORK/full.png"
-    convert "$WORK/full.png" -fill black -draw "rectangle $FIELD" -crop 416x402+112+0 +repage "$1"
-    [ "$(differ "$1" "$WORK/last.png")" = 0 ] && return 0
-    cp "$1" "$WORK/last.png"
-  done
-  fail "the window did not settle"
+  sleep 0.2
+  WAIT_STEP=0.2 wait_until 30 shots_agree "$1" || fail "the window did not settle"
+}
+shots_agree() {
+  shoot "$W"
+  convert "$WORK/shot.png" -fill black -draw "rectangle $FIELD" -crop 416x402+112+0 +repage "$1"
+  [ "$(differ "$1" "$WORK/last.png")" = 0 ] && return 0
+  cp "$1" "$WORK/last.png"
+  return 1
 }
 # $1 (wheel N or click) at x $2, y $3; then the page must look as in $4,
 # the page on show must be $5 and the main window must not be minimized.
@@ -54,15 +45,7 @@ unchanged_after() {
   pixels=$(differ "$baseline" "$WORK/after.png")
   [ "$pixels" = 0 ] || fail "$what at $x,$y changed $pixels pixels of the page"
   [ "$(page)" = "$expected_page" ] || fail "$what at $x,$y: the $(page) page is on show"
-  [ "$(window_state)" = Normal ] || fail "$what at $x,$y started a run"
-}
-wait_page() {
-  for _ in $(seq 50); do
-    import -window "$W" "$WORK/full.png"
-    [ "$(page)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the $1 page did not come"
+  in_state "$W" Normal || fail "$what at $x,$y started a run"
 }
 
 # --- the clicker page, "abc" in the seconds field ------------------------------
@@ -91,7 +74,7 @@ snap "$WORK/turned.png"
 [ "$(differ "$WORK/focused.png" "$WORK/turned.png")" != 0 ] ||
   fail "the wheel did not turn the list that has the focus"
 click_at "$W" 40 304
-wait_page shutdown
+wait_page shutdown page "$W"
 
 # --- the shutdown page, "abc9" in the hours field ------------------------------
 FIELD="174,150 211,173"

@@ -6,7 +6,7 @@
 # as that client sees from the working indicator showing or hiding. Then on a
 # server without XInput 2 (a preloaded library stands for one): one line on
 # standard error, and a held F9 still toggles once.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 # Nothing here launches a program; the fake PATH makes sure of it.
 make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
@@ -32,7 +32,7 @@ wait_for_window Vantrel >/dev/null
 wrong=$(check_holds 600)
 [ -z "$wrong" ] || fail "without XInput 2, a press did not toggle exactly once: $wrong"
 # Besides the line that names the input paths in use, every start's.
-lines=$(grep -v -e '^QStandardPaths: ' -e '^vantrel: clicks through ' "$WORK/vantrel.log" || true)
+lines=$(own_lines "$WORK/vantrel.log")
 [ "$(echo "$lines" | grep -c 'XInput 2')" = 1 ] && [ "$(echo "$lines" | wc -l)" = 1 ] ||
   fail "expected one line about XInput 2 on standard error, got: $lines"
 [ ! -e "$WORK/launched" ] || fail "a program was launched: $(cat "$WORK/launched")"

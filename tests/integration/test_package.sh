@@ -6,7 +6,7 @@
 # passes the desktop-entry and AppStream validators, the .deb built by cpack
 # carries the right name, version and dependencies and passes lintian, and
 # the program it holds starts from a scratch root, at twice the scale too.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 build=$(dirname "$VANTREL")
 [ -f "$build/CPackConfig.cmake" ] || fail "no CPackConfig.cmake in $build"

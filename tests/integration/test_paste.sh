@@ -4,7 +4,7 @@
 # labels: slow
 # 100 pastes of 1 MB into a field of the real program, each over the whole
 # text: the resident size must stay bounded, not grow with every paste.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
 start_display --wm

@@ -6,35 +6,29 @@
 # on top), Wayland chosen by the user with an X display (no X error ends it),
 # and neither (one line, status 1). The compositor is a headless weston with
 # a runtime folder of its own.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 start_display --wm
 export XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 weston --backend=headless-backend.so --socket=wayland-test --idle-time=0 >"$WORK/weston.log" 2>&1 &
 PIDS+=($!)
-for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/wayland-test" ] && break; sleep 0.05; done
-[ -S "$XDG_RUNTIME_DIR/wayland-test" ] || fail "weston did not start: $(cat "$WORK/weston.log")"
+wait_until 15 test -S "$XDG_RUNTIME_DIR/wayland-test" || fail "weston did not start: $(cat "$WORK/weston.log")"
 
 # Runs the program with the given environment; the client side of its Wayland
 # traffic goes to $WORK/vantrel.log.
 run() { start_vantrel "$@" WAYLAND_DEBUG=client; }
 
+# The title, then a buffer on a surface: the window was painted.
+painted() {
+  awk '/set_title\("Vantrel"\)/ { titled = 1 } titled && /wl_surface@[0-9]+\.attach\(wl_buffer/ { found = 1 }
+       END { exit !found }' "$WORK/vantrel.log"
+}
+painted_or_ended() { painted || ended "$VANTREL_PID"; }
 # Waits for the main window's first frame on the compositor, then makes sure
 # the program outlives it.
 expect_wayland_window() {
-  local shown=
-  for _ in $(seq 300); do
-    kill -0 "$VANTREL_PID" 2>/dev/null || break
-    # The title, then a buffer on a surface: the window was painted.
-    if awk '/set_title\("Vantrel"\)/ { titled = 1 } titled && /wl_surface@[0-9]+\.attach\(wl_buffer/ { found = 1 }
-            END { exit !found }' "$WORK/vantrel.log"; then
-      shown=1
-      break
-    fi
-    sleep 0.1
-  done
-  [ -n "$shown" ] || fail "$1: no window on the compositor: $(grep -v '^\[' "$WORK/vantrel.log")"
+  wait_until 40 painted_or_ended && painted || fail "$1: no window on the compositor: $(grep -v '^\[' "$WORK/vantrel.log")"
   sleep 2
   kill -0 "$VANTREL_PID" 2>/dev/null || fail "$1: the program ended: $(grep -v '^\[' "$WORK/vantrel.log")"
   kill "$VANTREL_PID"
@@ -49,11 +43,7 @@ expect_wayland_window "Wayland chosen with an X display"
 
 run WAYLAND_DISPLAY=wayland-test
 main=$(wait_for_window Vantrel)
-for _ in $(seq 40); do
-  xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && break
-  sleep 0.05
-done
-xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "with both, not above other windows on X11"
+wait_until 5 net_state "$main" ABOVE || fail "with both, not above other windows on X11"
 ! grep -q xdg_toplevel "$WORK/vantrel.log" || fail "with both, a window went to the compositor"
 kill "$VANTREL_PID"
 wait "$VANTREL_PID" 2>/dev/null || true

@@ -6,7 +6,7 @@
 # other client (STARTS times, 20 unless given), a session bus that accepts
 # and never answers, and no session bus at all, after which nothing the
 # program started may be left running.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 # A process of the program's, or started by it, carries this mark.
 MARK="VANTREL_TEST_MARK=$WORK"
@@ -15,20 +15,16 @@ marked_processes() {
     ps -o pid=,args= -p "$pid" || true
   done
 }
-shown() { xdotool search --onlyvisible --name '^Vantrel$' >/dev/null 2>&1; }
-gone() { ! kill -0 "$VANTREL_PID" 2>/dev/null; }
+shown() { window_named Vantrel >/dev/null; }
+gone() { ended "$VANTREL_PID"; }
 shown_or_gone() { shown || gone; }
 
 # --- 1. Fresh servers: the program is their first and only client --------------
 aborts=0
 for i in $(seq "${STARTS:-20}"); do
-  fifo="$WORK/displayfd$i"
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$fifo" >"$WORK/xvfb$i.log" 2>&1 &
-  xvfb=$!
-  read -r number <"$fifo"
-  DISPLAY=":$number" start_vantrel
-  DISPLAY=":$number" wait_until 30 shown_or_gone || fail "start $i: no window within 30 s"
+  SCREEN_SIZE=640x480 new_display
+  DISPLAY=$NEW_DISPLAY start_vantrel
+  DISPLAY=$NEW_DISPLAY wait_until 30 shown_or_gone || fail "start $i: no window within 30 s"
   if gone; then
     status=0
     wait "$VANTREL_PID" || status=$?
@@ -38,8 +34,8 @@ for i in $(seq "${STARTS:-20}"); do
     kill "$VANTREL_PID"
     wait "$VANTREL_PID" || true
   fi
-  kill "$xvfb"
-  wait "$xvfb" || true
+  kill "$XVFB_PID"
+  wait "$XVFB_PID" || true
 done
 [ "$aborts" = 0 ] || fail "$aborts of ${STARTS:-20} starts on a fresh server did not show the window"
 

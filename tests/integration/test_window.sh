@@ -4,7 +4,7 @@
 # The real window under a window manager: title, fixed centred client area,
 # stay-on-top, the working window hidden and during runs, and a clean exit
 # when closed in the middle of a run.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 start_display --wm
 # Nothing the window could launch is reachable.
@@ -36,17 +36,10 @@ sleep 0.3
 xwininfo -id "$main" | grep -q '^  Width: 528$' || fail "a maximize request changed the size"
 
 # Stay on top, and a later window does not cover it.
-xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "not above other windows"
-: >"$WORK/cover.log"
-"$TEST_TOOLS/xclickwatch" --geometry 1280x1024+0+0 --name cover --timeout 60 >>"$WORK/cover.log" 2>&1 &
-PIDS+=($!)
-other=""
-for _ in $(seq 100); do
-  other=$(awk '/^ready/ {print $2; exit}' "$WORK/cover.log")
-  [ -n "$other" ] && break
-  sleep 0.05
-done
-[ -n "$other" ] || fail "the second window did not appear"
+net_state "$main" ABOVE || fail "not above other windows"
+watch_clicks "$WORK/cover.log" --geometry 1280x1024+0+0 --name cover --timeout 60 ||
+  fail "the second window did not appear"
+other=$WATCH
 xdotool search --sync --onlyvisible --name '^cover$' >/dev/null
 wmctrl -i -a "$other"
 sleep 0.3
@@ -71,16 +64,13 @@ grep -q '^  Width: 20$' <<<"$winfo" && grep -q '^  Height: 20$' <<<"$winfo" \
   || fail "the working window is not 20x20"
 xprop -id "$working" WM_HINTS | grep -q 'accepts input or input focus: False' \
   || fail "the working window would take the focus"
-xprop -id "$working" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "working window not above"
+net_state "$working" ABOVE || fail "working window not above"
 
 # A borderless window of another program holds the corner, so that a window
 # manager placing the working window by itself would put it elsewhere.
-"$TEST_TOOLS/xclickwatch" --geometry 80x80+0+0 --name corner --timeout 60 --borderless 1 \
-  >"$WORK/corner.log" 2>&1 &
-PIDS+=($!)
-corner_ready() { grep -q '^ready' "$WORK/corner.log" && xdotool search --onlyvisible --name '^corner$' >/dev/null; }
-wait_until 10 corner_ready || fail "the corner window did not appear"
-corner=$(awk '/^ready/ {print $2; exit}' "$WORK/corner.log")
+watch_clicks "$WORK/corner.log" --geometry 80x80+0+0 --name corner --timeout 60 --borderless 1 &&
+  wait_until 10 window_named corner >/dev/null || fail "the corner window did not appear"
+corner=$WATCH
 at_corner() { xwininfo -id "$corner" | grep -q 'Absolute upper-left Y:  0$'; }
 wait_until 10 at_corner || fail "the corner window is not at the corner: $(xwininfo -id "$corner")"
 
@@ -91,12 +81,8 @@ wait_until 10 at_corner || fail "the corner window is not at the corner: $(xwini
 # at the corner reach the window there.
 for run in 1 2; do
   press_f9_until "$main" Iconic
-  for _ in $(seq 100); do
-    xwininfo -id "$working" | grep -q 'Map State: IsViewable' && break
-    sleep 0.05
-  done
+  wait_until 10 viewable "$working" || fail "run $run: the working window is not shown"
   winfo=$(xwininfo -id "$working")
-  grep -q 'Map State: IsViewable' <<<"$winfo" || fail "run $run: the working window is not shown"
   grep -q 'Absolute upper-left X:  0$' <<<"$winfo" && grep -q 'Absolute upper-left Y:  0$' <<<"$winfo" \
     && grep -q '^  Width: 20$' <<<"$winfo" && grep -q '^  Height: 20$' <<<"$winfo" \
     || fail "run $run: the working window is not a 20x20 square at 0,0: $winfo"
@@ -117,16 +103,9 @@ xdotool mousemove 8 8
 corner_clicked() { (($(grep -c '^press 1' "$WORK/corner.log") >= 3)); }
 wait_until 10 corner_clicked || fail "the clicks at 8,8 did not reach the window beneath: $(cat "$WORK/corner.log")"
 
-
 # Closed by the window manager during the run: no question, exit status 0
 # at once, and the working window goes with it.
 wmctrl -i -c "$main"
-for _ in $(seq 60); do
-  kill -0 "$VANTREL_PID" 2>/dev/null || break
-  sleep 0.05
-done
-kill -0 "$VANTREL_PID" 2>/dev/null && fail "still running after the close"
-status=0
-wait "$VANTREL_PID" || status=$?
-[ "$status" = 0 ] || fail "exit status $status: $(cat "$WORK/vantrel.log")"
+wait_exit "$VANTREL_PID" 5 || fail "still running after the close"
+[ "$STATUS" = 0 ] || fail "exit status $STATUS: $(cat "$WORK/vantrel.log")"
 echo "test_window: ok"

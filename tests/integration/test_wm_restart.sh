@@ -7,12 +7,11 @@
 # started again), the stop of a run and the countdown's reminder must still
 # bring the window back on screen. Both displays run side by side while the
 # reminder's minute passes.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-back() { viewable "$1" && [ "$(window_state "$1")" = Normal ]; }
-iconic() { ! viewable "$1" && [ "$(window_state "$1")" = Iconic ]; }
+back() { viewable "$1" && in_state "$1" Normal; }
+iconic() { ! viewable "$1" && in_state "$1" Iconic; }
 
 # The window a running window manager announces itself with.
 wm_check() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '{print $NF}'; }

@@ -5,7 +5,7 @@
 # "Vantrel" with its 528 x 402 client area, and F9 starts a run whose clicks
 # reach the X client under the pointer; F9 again stops it. Nothing it could
 # launch is reachable.
-source "$(dirname "$0")/../integration/lib.sh"
+source "$(dirname "$0")/../lib/x11.sh"
 
 start_display --wm
 make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
@@ -18,11 +18,9 @@ size=$(xwininfo -id "$main" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END 
 grep -q '^vantrel: clicks through XTest' "$WORK/vantrel.log" ||
   fail "the program does not click through XTest: $(cat "$WORK/vantrel.log")"
 
-presses() { grep -c '^press' "$WORK/clicks" || true; }
 xdotool mousemove --sync 1100 850
 press_f9_until "$main" Iconic
-for _ in $(seq 300); do [ "$(presses)" -ge 2 ] && break; sleep 0.1; done
-[ "$(presses)" -ge 2 ] || fail "the run made $(presses) clicks on the target"
+wait_until 40 presses_reach 2 || fail "the run made $(presses) clicks on the target"
 press_f9_until "$main" Normal
 [ ! -s "$WORK/launched" ] || fail "the program launched: $(cat "$WORK/launched")"
 kill -0 "$VANTREL_PID" || fail "the program ended"

@@ -7,14 +7,14 @@
 # Debian 12 package, made by cpack from build/, installs there with apt-get
 # and its window comes up and clicks (tests/trixie/installed.sh).
 #   tests/trixie/run.sh    after scripts/build.sh; run as root
-set -euo pipefail
+source "$(dirname "$0")/../lib/common.sh"
 cd "$(dirname "$0")/../.."
-[ -f build/CPackConfig.cmake ] || { echo "no build/CPackConfig.cmake: run scripts/build.sh first" >&2; exit 1; }
+[ -f build/CPackConfig.cmake ] || fail "no build/CPackConfig.cmake: run scripts/build.sh first"
 scripts/trixie-root.sh >/dev/null
 # The package goes where the root sees it: the checkout is its /src.
 package=build-trixie/package
 rm -rf "$package"
 mkdir -p build-trixie
 cpack -G DEB -B "$package" --config build/CPackConfig.cmake >"$package.log" 2>&1 ||
-  { cat "$package.log" >&2; exit 1; }
+  fail "cpack: $(cat "$package.log")"
 scripts/trixie-root.sh --run bash /src/tests/trixie/in-root.sh

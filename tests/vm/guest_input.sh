@@ -15,25 +15,12 @@ out=/tmp/out
 # shellcheck source=/dev/null
 source "$out/env" # VANTREL, TEST_TOOLS
 exec >"$out/guest.log" 2>&1
+source "$out/lib/x11.sh"
+WAIT_STEP=0.1 # polls cost the emulated guest dearly
 export HOME=/tmp XDG_RUNTIME_DIR=/tmp/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 uptime() { cut -d' ' -f1 /proc/uptime; }
 echo "guest script at $(uptime) s of guest time"
-
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-
-# Tries a condition every tenth of a second for up to $1 seconds.
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
 
 # The event node of the input device called $1; false while there is none.
 node_of() {
@@ -42,11 +29,7 @@ node_of() {
     /proc/bus/input/devices | grep .
 }
 
-fifo=/tmp/displayfd
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/tmp/xvfb.log 2>&1 &
-read -r number <"$fifo"
-export DISPLAY=:$number
+start_display
 echo "Xvfb at $(uptime) s"
 
 # The key backend on its own, started before the keyboard is plugged in.
@@ -58,9 +41,7 @@ read -r _ <&6
 started=$(uptime)
 "$VANTREL" >"$out/vantrel.log" 2>&1 &
 vantrel=$!
-window() { xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1; }
-has_window() { [ -n "$(window)" ]; }
-wait_until 120 has_window || fail "no Vantrel window: $(cat "$out/vantrel.log")"
+w=$(wait_until 120 window_named Vantrel) || fail "no Vantrel window: $(cat "$out/vantrel.log")"
 echo "window $(awk -v a="$(uptime)" -v b="$started" 'BEGIN { print a - b }') s after the start"
 wait_until 30 node_of "Vantrel virtual pointer" >/dev/null || fail "no virtual pointer appeared"
 "$TEST_TOOLS/evdevwatch" "$(node_of "Vantrel virtual pointer")" >"$out/pointer.log" &
@@ -68,14 +49,12 @@ grep -q 'clicks through uinput; F9 through evdev' "$out/vantrel.log" ||
   fail "not on uinput and evdev: $(cat "$out/vantrel.log")"
 
 # "Very Fast" is the last preset: open the list, End, Return.
-w=$(window)
-x=$(xwininfo -id "$w" | awk '/Absolute upper-left X/ {print $4}')
-y=$(xwininfo -id "$w" | awk '/Absolute upper-left Y/ {print $4}')
-shown() { [ "$(xdotool search --onlyvisible --class vantrel 2>/dev/null | wc -l)" "$@" ]; }
+read -r x y <<<"$(corner "$w")"
+vantrel_windows() { [ "$(xdotool search --onlyvisible --class vantrel 2>/dev/null | wc -l)" "$@" ]; }
 xdotool mousemove $((x + 216)) $((y + 122)) click 1
-wait_until 30 shown -gt 1 || fail "the preset list did not open"
+wait_until 30 vantrel_windows -gt 1 || fail "the preset list did not open"
 xdotool key End Return
-wait_until 30 shown = 1 || fail "the preset list did not close"
+wait_until 30 vantrel_windows = 1 || fail "the preset list did not close"
 
 # The keyboard comes after the program: it has to pick it up.
 coproc KEYBOARD { "$TEST_TOOLS/vkeyboard"; }
@@ -86,60 +65,58 @@ node=$(node_of vkeyboard)
 holds() { ls -l "/proc/$vantrel/fd" | grep -q " $node\$"; }
 wait_until 30 holds || fail "the program did not open the keyboard plugged in later ($node)"
 
-# Left presses in the record $clicks, as its lines matching $press say them.
-clicks=$out/pointer.log press=' 1 272 1$'
-presses() { grep -c "$press" "$clicks" || true; }
+# Left presses in the pointer's record.
+CLICK_LOG=$out/pointer.log PRESS=' 1 272 1$'
 keyboard() {
   echo "$*" >&"${KEYBOARD[1]}"
   read -r _ <&"${KEYBOARD[0]}"
 }
-# Taps F9 until clicks flow (running) or stop for $1 seconds (stopped); a
-# tap that no poll saw, or one seen twice, is tried again.
+# Taps F9 until clicks flow (running) or stop for $2 seconds (stopped, 2
+# unless given); a tap that no poll saw, or one seen twice, is tried again
+# after 2.5 times that.
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-toggle_until() {
-  local wanted=$1 quiet=${2:-2} count last changed end
-  for _ in $(seq 8); do
-    last=$(presses)
-    keyboard press $((RANDOM % 60 + 60))
-    changed=$(now_ms)
-    end=$((changed + 2500 * quiet))
-    while (($(now_ms) < end)); do
-      sleep 0.1
-      count=$(presses)
-      if [ "$count" != "$last" ]; then
-        [ "$wanted" = running ] && return 0
-        last=$count
-        changed=$(now_ms)
-      elif [ "$wanted" = stopped ] && (($(now_ms) - changed > 1000 * quiet)); then
-        return 0
-      fi
-    done
-  done
-  fail "F9 did not get the run $wanted, as $(basename "$clicks") sees it"
+tap_f9_until() {
+  wait_until $((25 * ${2:-2})) f9_tap_gets "$1" "${2:-2}" ||
+    fail "F9 did not get the run $1, as $(basename "$CLICK_LOG") sees it"
+}
+f9_tap_gets() {
+  LAST=$(presses)
+  keyboard press $((RANDOM % 60 + 60))
+  CHANGED=$(now_ms)
+  wait_until "$(($2 * 25 / 10)).$(($2 * 25 % 10))" run_is "$@"
+}
+# Whether the run is $1: a press since LAST (running), none for $2 s (stopped).
+run_is() {
+  local count
+  count=$(presses)
+  if [ "$count" != "$LAST" ]; then
+    [ "$1" = running ] && return 0
+    LAST=$count CHANGED=$(now_ms)
+  fi
+  [ "$1" = stopped ] && (($(now_ms) - CHANGED > 1000 * $2))
 }
 
-toggle_until running
-clicked() { (($(presses) >= 50)); }
-wait_until 60 clicked || fail "the run stopped after $(presses) clicks"
-toggle_until stopped
+tap_f9_until running
+wait_until 60 presses_reach 50 || fail "the run stopped after $(presses) clicks"
+tap_f9_until stopped
 echo "run of $(presses) clicks, started and stopped by F9"
 
 # The right and the middle button reach the virtual pointer as their own
 # codes: Combo1 is set from the keyboard (Home, then Down to the item).
-buttons() { grep -cE ' 1 27[234] [01]$' "$clicks" || true; }
+buttons() { grep -cE ' 1 27[234] [01]$' "$CLICK_LOG" || true; }
 for pick in "273 right Down" "274 middle Down Down"; do
   set -- $pick
   code=$1 name=$2
   shift 2
   xdotool mousemove $((x + 216)) $((y + 306)) click 1
-  wait_until 30 shown -gt 1 || fail "the button list did not open"
+  wait_until 30 vantrel_windows -gt 1 || fail "the button list did not open"
   xdotool key Home "$@" Return
-  wait_until 30 shown = 1 || fail "the button list did not close"
-  press=" 1 $code 1\$"
+  wait_until 30 vantrel_windows = 1 || fail "the button list did not close"
+  PRESS=" 1 $code 1\$"
   before=$(($(buttons) - 2 * $(presses)))
-  toggle_until running
-  wait_until 60 eval '(($(presses) >= 3))' || fail "only $(presses) $name presses"
-  toggle_until stopped
+  tap_f9_until running
+  wait_until 60 presses_reach 3 || fail "only $(presses) $name presses"
+  tap_f9_until stopped
   # Every button event since is a press or a release of this button.
   [ $(($(buttons) - 2 * $(presses))) = "$before" ] || fail "a $name run sent other buttons"
   echo "$name run: $(presses) presses of code $code"
@@ -210,12 +187,11 @@ wait_until 120 mapped com.example.vantrel || fail "no Vantrel window on sway: $(
 pointer() { swaymsg -t get_inputs 2>/dev/null | grep -q '"name": "Vantrel virtual pointer"'; }
 wait_until 30 pointer || fail "sway did not take the virtual pointer"
 swaymsg seat seat0 cursor set 640 360 >/dev/null
-clicks=$out/wev.log press='button: 272 (left), state: 1 (pressed)'
-toggle_until running
-wayland_clicks() { (($(presses) >= 3)); }
-wait_until 30 wayland_clicks || fail "wev got only $(presses) clicks"
-toggle_until stopped 3
-released=$(grep -c 'button: 272 (left), state: 0 (released)' "$clicks" || true)
+CLICK_LOG=$out/wev.log PRESS='button: 272 (left), state: 1 (pressed)'
+tap_f9_until running
+wait_until 30 presses_reach 3 || fail "wev got only $(presses) clicks"
+tap_f9_until stopped 3
+released=$(grep -c 'button: 272 (left), state: 0 (released)' "$CLICK_LOG" || true)
 [ "$released" = "$(presses)" ] || fail "wev got $(presses) presses but $released releases"
 echo "on Wayland, wev got $(presses) clicks, started and stopped by F9"
 kill "$vantrel"

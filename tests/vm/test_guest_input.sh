@@ -6,7 +6,7 @@
 # through its uinput pointer and takes F9 from an evdev keyboard. Here the
 # record of the pointer is judged: button press and release pairs on a 100 ms
 # grid, and no motion at all.
-source "$(dirname "$0")/../integration/lib.sh"
+source "$(dirname "$0")/../lib/common.sh"
 here=$(cd "$(dirname "$0")" && pwd)
 
 kernel= version=
@@ -32,8 +32,9 @@ done
 (cd "$root" && find . | cpio -o -H newc --quiet | gzip -1) >"$WORK/initramfs.gz"
 
 out=$WORK/out
-mkdir -p "$out"
+mkdir -p "$out/lib"
 cp "$here/guest_input.sh" "$out/guest.sh"
+cp "$here"/../lib/*.sh "$out/lib/"
 # The guest has a /tmp of its own and sees the host's at /tmp/.host.
 guest_path() {
   local path

@@ -1,11 +1,14 @@
 # SPDX-FileCopyrightText: 2026 Vantrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared helpers for the tests of vantrel.exe under Wine, on top of those of
-# the X11 integration tests (a display of the test's own, fail, WORK). The
+# Shared helpers for the tests of vantrel.exe under Wine, on top of the
+# shared test library (a display of the test's own, fail, WORK, waits). The
 # environment (set by CMake) names the program, the Win32 test tools and the
 # prefix.
 : "${VANTREL_EXE:?}" "${WINE_TOOLS:?}" "${WINEPREFIX:?}"
-VANTREL=$VANTREL_EXE source "$(dirname "${BASH_SOURCE[0]}")/../integration/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/x11.sh"
+# Each probe is a Wine program of its own: one every 0.2 s is enough. The
+# listener logs each button's press as a "down" line.
+WAIT_STEP=0.2 PRESS=' down '
 
 export WINEARCH=win64 WINEDEBUG=-all
 # No Mono or Gecko installers and no menu entries written to the host.
@@ -37,15 +40,8 @@ start_program() {
 
 # Waits until the probe's state line matches the extended regular expression
 # $1; prints that line.
-wait_state() {
-  local state
-  for _ in $(seq 100); do
-    state=$(probe state) || true
-    grep -Eq "$1" <<<"$state" && { echo "$state"; return 0; }
-    sleep 0.2
-  done
-  fail "waited for /$1/; the state is: $state"
-}
+wait_state() { wait_until 60 state_is "$1" || fail "waited for /$1/; the state is: $(probe state)"; }
+state_is() { probe state | grep -E "$1"; }
 
 # Starts the listener window, by default at the right of the screen (clear of
 # the main window and its minimized place), or at X Y WIDTH HEIGHT; its log is
@@ -55,43 +51,23 @@ start_listener() {
   ((${#geometry[@]})) || geometry=(940 60 320 900)
   wine "$WINE_TOOLS/winlisten.exe" "Z:$WORK/clicks" "${geometry[@]}" &
   PIDS+=($!)
-  for _ in $(seq 100); do grep -q '^ready' "$WORK/clicks" 2>/dev/null && return 0; sleep 0.1; done
-  fail "the listener window did not come up"
+  wait_until 20 grep -q '^ready' "$WORK/clicks" 2>/dev/null || fail "the listener window did not come up"
 }
 
-# Waits until the clicker, shutdown or about page ($1) is on show and at
-# rest, told by two bands at the pages' right edge, which the page sliding
-# in reaches last: the clicker page's "Intervel" band and the shutdown page's
-# "Time" band.
-wait_page() {
-  local bands
-  case "$1" in
-    clicker) bands='F7F7F7 FFFFFF' ;;
-    shutdown) bands='FFFFFF F7F7F7' ;;
-    about) bands='FFFFFF FFFFFF' ;;
-  esac
-  for _ in $(seq 50); do
-    [ "$(probe pixel 525 80 pixel 525 115 | tr '\n' ' ')" = "$bands " ] && return 0
-    sleep 0.2
-  done
-  fail "the $1 page did not come: $(probe pixel 525 80 pixel 525 115 | tr '\n' ' ')"
-}
-downs() { grep -c ' down ' "$WORK/clicks" || true; }
+# The page on show and at rest (wait_page $1 wine_page), told by the two
+# bands at the pages' right edge, which the page sliding in reaches last.
+wine_page() { page_of $(probe pixel 525 80 pixel 525 115); }
 
 # Presses F9 for 80 ms in another Wine program (keys sent through XTest reach
 # Wine only while a Wine window has the X focus) until the probe's state
 # matches $1; a press that changed nothing is made again after a pause of
 # random length.
-wine_f9_until() {
-  for _ in $(seq 10); do
-    probe f9 80
-    for _ in $(seq 6); do
-      probe state | grep -Eq "$1" && return 0
-      sleep 0.2
-    done
-    sleep "0.$((RANDOM % 5 + 2))"
-  done
-  fail "F9 did not bring the state /$1/: $(probe state)"
+wine_f9_until() { wait_until 60 wine_f9_brings "$1" || fail "F9 did not bring the state /$1/: $(probe state)"; }
+wine_f9_brings() {
+  probe f9 80
+  wait_until 5 state_is "$1" >/dev/null && return 0
+  sleep "0.$((RANDOM % 5 + 2))"
+  return 1
 }
 RUNNING='iconic=1 .*working shown=1 rect=0,0,20x20 topmost=1'
 STOPPED='iconic=0 .*working shown=0'

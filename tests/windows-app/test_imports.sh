@@ -5,14 +5,14 @@
 # the system's own: found in a fresh prefix's system32 (which holds no Qt,
 # compiler runtime or other library of ours), or an API set, a name the
 # system's loader resolves itself.
-set -euo pipefail
+source "$(dirname "$0")/../lib/common.sh"
 : "${VANTREL_EXE:?}" "${OBJDUMP:?}" "${WINEPREFIX:?}"
 
 headers=$("$OBJDUMP" -p "$VANTREL_EXE")
 grep -Eq '^Subsystem[[:space:]]+0+2[[:space:]]+\(Windows GUI\)' <<<"$headers" ||
-  { echo "FAIL: not a GUI program: $(grep '^Subsystem' <<<"$headers")"; exit 1; }
+  fail "not a GUI program: $(grep '^Subsystem' <<<"$headers")"
 mapfile -t dlls < <(awk '/DLL Name:/ {print $3}' <<<"$headers" | sort -fu)
-printf '%s\n' "${dlls[@]}" | grep -qix kernel32.dll || { echo "FAIL: no import table read"; exit 1; }
+printf '%s\n' "${dlls[@]}" | grep -qix kernel32.dll || fail "no import table read"
 bad=0
 for dll in "${dlls[@]}"; do
   [[ "${dll,,}" == api-ms-win-* ]] && continue

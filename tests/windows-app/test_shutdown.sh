@@ -17,15 +17,14 @@ VANTREL_EXE="$WORK/app/vantrel.exe"
 cd "$WORK/here"
 start_program
 probe click 40 304 # the "System" tab
-wait_page shutdown
+wait_page shutdown wine_page
 probe click 192 161 text 0 click 288 161 text 1 click 410 372 # 0 h 1 min, Start
 started=$SECONDS
 # The countdown's sentence appears in its place, empty (one colour) before.
-for _ in $(seq 50); do (($(probe colours 134 209 320 16) > 1)) && break; sleep 0.2; done
-(($(probe colours 134 209 320 16) > 1)) || fail "the countdown did not start"
+sentence_shown() { (($(probe colours 134 209 320 16) > 1)); }
+wait_until 30 sentence_shown || fail "the countdown did not start"
 [ ! -e "$CALLS" ] || fail "launched at the start: $(cat "$CALLS")"
-while [ ! -s "$CALLS" ] && ((SECONDS - started < 90)); do sleep 0.5; done
-[ -s "$CALLS" ] || fail "nothing was launched within 90 s"
+wait_until 90 test -s "$CALLS" || fail "nothing was launched within 90 s"
 elapsed=$((SECONDS - started))
 ((elapsed >= 55)) || fail "the tool was started after only $elapsed s"
 sleep 2

@@ -18,5 +18,5 @@ grep -q 'working shown=1 .* active=0 noactivate=1' <<<"$state" ||
   fail "the working window is or may become the active window: $state"
 wait_state "$STOPPED" >/dev/null
 sleep 1
-[ "$(downs)" = 3 ] || fail "expected 3 clicks, saw: $(cat "$WORK/clicks")"
+[ "$(presses)" = 3 ] || fail "expected 3 clicks, saw: $(cat "$WORK/clicks")"
 echo "ok: the run stopped by itself after 3 clicks, each through the working window"

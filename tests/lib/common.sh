@@ -1,0 +1,63 @@
+# SPDX-FileCopyrightText: 2026 Vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by every shell test, the guest's script and the benchmarks: a work
+# folder, WORK, removed at the end with every process in PIDS; fail; and
+# wait_until, the one way a test waits for something.
+set -euo pipefail
+
+WORK=$(mktemp -d /tmp/vantrel-test.XXXXXX)
+PIDS=()
+
+cleanup() {
+  local pid own=()
+  # Only processes that are still this shell's children: the number of one
+  # reaped earlier may have gone to another process since.
+  for pid in "${PIDS[@]}"; do
+    [ "$(ps -o ppid= -p "$pid")" -eq $$ ] 2>/dev/null && own+=("$pid") && kill "$pid" 2>/dev/null || true
+  done
+  # One that outlives its TERM by 10 s is named and killed: a stuck helper
+  # must not hold the test until its time-out.
+  for pid in "${own[@]}"; do
+    if ! wait_until 10 ended "$pid"; then
+      echo "cleanup: still running 10 s after TERM: $(ps -o pid=,args= -p "$pid")" >&2
+      kill -KILL "$pid" 2>/dev/null || true
+    fi
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Runs the command given until it succeeds, for at most $1 seconds (a
+# decimal fraction too), WAIT_STEP seconds apart (0.05 unless set); false
+# when the deadline passed first. The deadline is the clock's, however long
+# the command takes.
+wait_until() {
+  local whole=${1%.*} part=0 deadline
+  [[ $1 != *.* ]] || part=${1#*.}000000
+  deadline=$((${EPOCHREALTIME/[.,]/} + ${whole:-0} * 1000000 + 10#${part:0:6}))
+  shift
+  until "$@"; do
+    ((${EPOCHREALTIME/[.,]/} < deadline)) || return 1
+    sleep "${WAIT_STEP:-0.05}"
+  done
+}
+
+# Whether file $1 holds exactly the text $2.
+holds_text() { [ "$(cat "$1" 2>/dev/null)" = "$2" ]; }
+
+# Whether process $1 has ended.
+ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# Waits up to $2 seconds for process $1 to end and sets STATUS to its status.
+wait_exit() {
+  wait_until "$2" ended "$1" || return 1
+  STATUS=0
+  wait "$1" || STATUS=$?
+}
