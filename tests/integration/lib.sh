@@ -185,6 +185,14 @@ click_at() {
   sleep "${4:-0.3}"
 }
 
+# Brightness of the shutdown page's countdown sentence in main window $1:
+# 1 when its place holds nothing.
+sentence_brightness() {
+  import -window "$1" "$WORK/sentence.png"
+  convert "$WORK/sentence.png" -crop 320x16+134+209 +repage -colorspace gray -threshold 80% \
+    -format '%[fx:mean]' info:
+}
+
 # Replaces the text of the field at (x, y) inside window $1 with $4.
 set_field_at() {
   xdotool mousemove --window "$1" "$2" "$3" click --repeat 3 --delay 80 1

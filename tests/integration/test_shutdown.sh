@@ -25,22 +25,16 @@ sleep 0.5
 
 click() { click_at "$W" "$1" "$2"; }
 set_field() { set_field_at "$W" "$@"; } # x y text
-# Brightness of the countdown sentence's place: 1 when it holds nothing.
-sentence_brightness() {
-  import -window "$W" "$WORK/shot.png"
-  convert "$WORK/shot.png" -crop 320x16+134+209 +repage -colorspace gray -threshold 80% \
-    -format '%[fx:mean]' info:
-}
 
 click 40 304 # the "System" tab
 sleep 1
-[ "$(sentence_brightness)" = 1 ] || fail "the countdown sentence shows before a start"
+[ "$(sentence_brightness "$W")" = 1 ] || fail "the countdown sentence shows before a start"
 set_field 189 161 0 # Text6, hours
 set_field 285 161 1 # Text7, minutes
 click 410 372       # Start
 started=$(date +%s)
 sleep 1
-[ "$(sentence_brightness)" != 1 ] || fail "no countdown sentence after Start"
+[ "$(sentence_brightness "$W")" != 1 ] || fail "no countdown sentence after Start"
 [ ! -s "$CALLS" ] || fail "something was launched at the start: $(cat "$CALLS")"
 
 # The first tick comes one minute after the start.
@@ -53,6 +47,6 @@ sleep 3
 [ ! -e "$PLANTED" ] || fail "a tool below the current folder was run: $(cat "$PLANTED")"
 ! grep -E '^(QT_QPA_PLATFORM|DBUS_SESSION_BUS_ADDRESS)=' "$CALLS.systemctl.env" ||
   fail "the action inherited what the program set for itself"
-[ "$(sentence_brightness)" = 1 ] || fail "the page is not idle after the end"
+[ "$(sentence_brightness "$W")" = 1 ] || fail "the page is not idle after the end"
 kill -0 "$VANTREL_PID" || fail "the program ended"
 echo "ok: systemctl poweroff once, ${elapsed} s after Start"
