@@ -230,6 +230,7 @@ void frmMain::endProgram()
     ended_ = true;
     if (working_)
         working_->hide();
+    shutdownTimer_->dropCountdown();
     // Nothing may run after the close: no click, no countdown, no blink.
     for (auto* t : findChildren<QTimer*>())
         t->stop();

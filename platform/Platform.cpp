@@ -30,6 +30,7 @@ public:
         return 0;
     }
     bool launch(const std::string&, int) override { return false; }
+    void keepAwake(bool, const std::string&) override { }
 };
 
 std::unique_ptr<Platform>& slot()

@@ -95,6 +95,12 @@ public:
 
     // Starts a command line without waiting for it; false when it cannot be started.
     virtual bool launch(const std::string& commandLine, int showState) = 0;
+
+    // While on, asks the system not to sleep, for the reason `why` where the
+    // system shows one; off lets it sleep again. Silent where it cannot ask.
+    // Called from the user-interface thread: on Windows the request belongs
+    // to the thread that made it.
+    virtual void keepAwake(bool on, const std::string& why) = 0;
 };
 
 // The backend in use. Start-up installs the real one; tests install the fake.

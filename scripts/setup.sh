@@ -15,6 +15,8 @@ run_packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxext-dev libxtst-dev libxi-dev
+  # build: logind's sleep lock over the system bus
+  libdbus-1-dev
   # run: a free face with Tahoma's name and metrics; Qt's plugin for Wayland-only sessions
   fonts-wine qt6-wayland
 )
@@ -24,6 +26,8 @@ packages=(
   xvfb xauth openbox xdotool wmctrl x11-utils x11-apps imagemagick clang-format
   # the screen-reader test: a session bus, the AT-SPI bus and registry, its Python client
   dbus at-spi2-core python3-pyatspi
+  # the sleep-lock test: a stand-in for logind on a private system bus
+  python3-dbus python3-gi
   # start-up without a session bus must not autolaunch one (dbus-launch);
   # a second window manager to restart under; a clipboard owner for pastes
   dbus-x11 fluxbox xclip

@@ -52,6 +52,7 @@ void ShutdownTimer::startShutdownTimer()
     shutdownElapsedMinutes = 0;
     c_.Label21.show();
     setLocked(true);
+    keepAwake(true);
 }
 
 void ShutdownTimer::stopShutdownTimer()
@@ -61,6 +62,23 @@ void ShutdownTimer::stopShutdownTimer()
     shutdownElapsedMinutes = 0;
     c_.Label21.hide();
     setLocked(false);
+    keepAwake(false);
+}
+
+void ShutdownTimer::dropCountdown()
+{
+    c_.Timer2.setEnabled(false);
+    keepAwake(false);
+}
+
+// A machine asleep counts no minutes, so it is kept awake from the start of a
+// countdown to its end, whichever way it ends.
+void ShutdownTimer::keepAwake(bool on)
+{
+    if (on == keepingAwake_)
+        return;
+    keepingAwake_ = on;
+    platform::current().keepAwake(on, on ? c_.Label21.caption().toStdString() : std::string());
 }
 
 std::span<const char* const, LockedInputCount> lockedInputs()

@@ -54,6 +54,8 @@ public:
     void Timer2_Timer();
     void Text6_Validate(bool& cancel);
     void Text7_Validate(bool& cancel);
+    // The program is closing: a countdown in progress ends without its action.
+    void dropCountdown();
 
     // Whole minutes since the countdown started; 0 while none runs.
     std::int16_t shutdownElapsedMinutes = 0;
@@ -63,9 +65,11 @@ private:
     void stopShutdownTimer();
     void showSentence(std::int16_t total);
     void setLocked(bool locked);
+    void keepAwake(bool on);
 
     Controls c_;
     Window window_;
+    bool keepingAwake_ = false;
 };
 
 } // namespace shutdown

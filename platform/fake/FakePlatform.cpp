@@ -122,6 +122,11 @@ bool FakePlatform::launch(const std::string& commandLine, int showState)
     return !failing(Call::Launch);
 }
 
+void FakePlatform::keepAwake(bool on, const std::string& why)
+{
+    log_.push_back(on ? "KeepAwake on \"" + why + "\"" : std::string("KeepAwake off"));
+}
+
 void FakePlatform::scriptKey(int virtualKey, std::initializer_list<std::uint16_t> states)
 {
     auto& queue = keys_[virtualKey];

@@ -38,6 +38,7 @@ public:
         const std::string& file, const std::string& parameters, const std::string& directory,
         int showCommand) override;
     bool launch(const std::string& commandLine, int showState) override;
+    void keepAwake(bool on, const std::string& why) override;
 
     // The states the next queries of a key return, in order; once they are
     // used up the key is read from its presses (up when it has none).

@@ -4,10 +4,11 @@
 // keyboards' evdev state where the system lets this user have them, since
 // both work on X11 and Wayland alike; otherwise XTest and the X key state,
 // which reach X11 applications only. Windows and launching stay with the X11
-// backend.
+// backend; logind keeps the machine awake.
 #include "platform/Platform.h"
 #include "platform/linux/WindowSystem.h"
 #include "platform/linux/evdev/EvdevKeys.h"
+#include "platform/linux/logind/SleepInhibitor.h"
 #include "platform/linux/uinput/UinputPointer.h"
 #include "platform/linux/x11/X11Platform.h"
 
@@ -83,11 +84,20 @@ public:
         return x11_->launch(commandLine, showState);
     }
 
+    void keepAwake(bool on, const std::string& why) override
+    {
+        if (on)
+            sleepLock_.hold(why);
+        else
+            sleepLock_.release();
+    }
+
 private:
     std::unique_ptr<Platform> x11_;
     std::unique_ptr<uinput::UinputPointer> pointer_;
     std::unique_ptr<evdev::EvdevKeys> keys_;
     bool windowsAreX11_;
+    logind::SleepInhibitor sleepLock_;
 };
 
 } // namespace

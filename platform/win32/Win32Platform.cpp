@@ -140,6 +140,12 @@ public:
         const std::string tool = systemToolFor(commandLine);
         return !tool.empty() && startDetached(tool, commandLine, win32ShowState(showState));
     }
+
+    // Windows shows no reason for a thread's execution state.
+    void keepAwake(bool on, const std::string&) override
+    {
+        ::SetThreadExecutionState(on ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED : ES_CONTINUOUS);
+    }
 };
 
 } // namespace

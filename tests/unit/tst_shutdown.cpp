@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vantrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shutdown page: the countdown sentence, arming and disarming, the locked
-// inputs, the minute ticks with the reminder and the system command at the end.
+// inputs, the minute ticks with the reminder and the system command at the end,
+// and the machine kept awake meanwhile.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "TestSupport.h"
 #include "clicker/ClickRun.h"
@@ -63,6 +64,12 @@ class tst_shutdown : public QObject {
         f().c<runtime::TextBox>("Text7").setText(minutes);
         f().c<runtime::CheckBox>("Check1").setChecked(remind);
         button().press();
+    }
+
+    // The log line of a countdown that keeps the machine awake.
+    static std::string keptAwake(const QString& sentence)
+    {
+        return "KeepAwake on \"" + sentence.toStdString() + "\"\n";
     }
 
     void tick(int times = 1)
@@ -308,7 +315,9 @@ private slots:
         QCOMPARE(caption(),
             QStringLiteral("The computer will shutdown after 0 hour(s) and 00 minute(s)"));
         // The reminder brought the window back, then the action ran.
-        QCOMPARE(f().fake().text(), f().activation() + "\nlaunch \"shutdown -s -t 00\" 2");
+        QCOMPARE(f().fake().text(),
+            keptAwake(QStringLiteral("The computer will shutdown after 1 hour(s) and 00 minute(s)"))
+                + f().activation() + "\nlaunch \"shutdown -s -t 00\" 2\nKeepAwake off");
         verifyIdle();
     }
 
@@ -338,7 +347,10 @@ private slots:
         tick();
         // Five minutes or less in all: the reminder's minute never came.
         const std::string reminded = total > 5 ? f().activation() + "\n" : std::string();
-        QCOMPARE(f().fake().text(), reminded + launched);
+        const std::string awake = keptAwake(QStringLiteral("The computer will ")
+            + actionItems[action].toLower() + QStringLiteral(" after 0 hour(s) and 0") + minutes
+            + QStringLiteral(" minute(s)"));
+        QCOMPARE(f().fake().text(), awake + reminded + launched + "\nKeepAwake off");
         verifyIdle();
     }
 
@@ -347,7 +359,9 @@ private slots:
         f().fake().setFailing(platform::FakePlatform::Call::Launch);
         arm(QStringLiteral("0"), QStringLiteral("2"), 2);
         tick(2);
-        QCOMPARE(f().fake().text(), std::string("launch \"shutdown -l\" 2"));
+        QCOMPARE(f().fake().text(),
+            keptAwake(QStringLiteral("The computer will logoff after 0 hour(s) and 02 minute(s)"))
+                + "launch \"shutdown -l\" 2\nKeepAwake off");
         verifyIdle();
     }
 
@@ -429,6 +443,39 @@ private slots:
         QCOMPARE(f().fake().count("launch"), 0);
     }
 
+    // From the start of a countdown to its end, however it ends, the machine
+    // may not sleep; a click run's own clicks keep the session awake.
+    void keepsTheMachineAwakeWhileCounting_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::newRow("stop") << QStringLiteral("stop");
+        QTest::newRow("action") << QStringLiteral("action");
+        QTest::newRow("close") << QStringLiteral("close");
+    }
+
+    void keepsTheMachineAwakeWhileCounting()
+    {
+        QFETCH(QString, end);
+        auto& form = f().form();
+        form.show();
+        f().c<runtime::CommandButton>("cmdStart").press();
+        QCOMPARE(f().fake().count("KeepAwake"), 0);
+        arm(QStringLiteral("0"), QStringLiteral("10"), 1);
+        const std::string held = keptAwake(
+            QStringLiteral("The computer will restart after 0 hour(s) and 10 minute(s)"));
+        QCOMPARE(f().fake().log().back() + "\n", held);
+        tick(3);
+        QCOMPARE(f().fake().count("KeepAwake"), 1);
+        if (end == QLatin1String("stop"))
+            button().press();
+        else if (end == QLatin1String("action"))
+            tick(7);
+        else
+            QVERIFY(form.close());
+        QCOMPARE(f().fake().count("KeepAwake"), 2);
+        QCOMPARE(f().fake().log().back(), std::string("KeepAwake off"));
+    }
+
     void closingDuringACountdownLaunchesNothing()
     {
         auto& form = f().form();
@@ -467,7 +514,7 @@ private slots:
 
         f().fake().clear();
         tick(5);
-        QCOMPARE(f().fake().text(), std::string("launch \"shutdown -r -t 00\" 2"));
+        QCOMPARE(f().fake().text(), std::string("launch \"shutdown -r -t 00\" 2\nKeepAwake off"));
         verifyIdle();
         QCOMPARE(run.isClicking, std::int16_t(-1));
         QVERIFY(f().timer("tmrMain").enabled());

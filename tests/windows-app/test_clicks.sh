@@ -12,18 +12,18 @@ source "$(dirname "$0")/lib.sh"
 start_listener
 WINEDEBUG=-all,+mmtime start_program
 mm_timers() { echo $(($(grep -c ':timeSetEvent (' "$WORK/vantrel.log") - $(grep -c ':timeKillEvent (' "$WORK/vantrel.log"))); }
-holds() { [ "$(mm_timers)" = "$1" ]; }
-wait_until 20 holds 0 || fail "idle, it holds $(mm_timers) multimedia timers"
+holds_timers() { [ "$(mm_timers)" = "$1" ]; }
+wait_until 20 holds_timers 0 || fail "idle, it holds $(mm_timers) multimedia timers"
 # Seconds 0, tenths 3; the right button: Shift+Tab from the tenths to the
 # button list, one step down it. The turn of the wheel over the list before
 # that, while the list has no focus, must change nothing (else: Middle).
 probe click 368 121 text 0 click 432 121 text 3 wheel 216 306 -1 backtab down
 probe pointer 1100 500
 wine_f9_until "$RUNNING"
-wait_until 10 holds 1 || fail "during the run it holds $(mm_timers) multimedia timers"
+wait_until 10 holds_timers 1 || fail "during the run it holds $(mm_timers) multimedia timers"
 wait_until 30 presses_reach 8 || true # judged below
 wine_f9_until "$STOPPED"
-wait_until 10 holds 0 || fail "after the run it holds $(mm_timers) multimedia timers"
+wait_until 10 holds_timers 0 || fail "after the run it holds $(mm_timers) multimedia timers"
 at_stop=$(presses)
 sleep 1.5
 [ "$(presses)" = "$at_stop" ] || fail "clicks came after the run stopped: $(cat "$WORK/clicks")"

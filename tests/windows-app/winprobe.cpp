@@ -15,6 +15,7 @@
 //   pixel X Y        the colour at (X, Y) of the main window's client area, RRGGBB
 //   colours X Y W H  how many colours that rectangle of the client area shows
 //   resources FILE   FILE's manifest and the file version of its version record
+//   close            ask the main window to close, as its caption's button does
 // Exit code 0, or 1 when an action cannot be done (no main window).
 #include <windows.h>
 
@@ -264,6 +265,9 @@ int main(int argc, char** argv)
                         {number(i + 1), number(i + 2), number(i + 1) + number(i + 3),
                             number(i + 2) + number(i + 4)}));
             i += 4;
+        } else if (action == "close") {
+            const HWND main = mainWindow();
+            ok = main != nullptr && ::PostMessageA(main, WM_CLOSE, 0, 0) != FALSE;
         } else if (action == "resources" && i + 1 < args.size()) {
             ok = printResources(args[++i]);
         } else {

@@ -281,6 +281,9 @@ public:
         return !argv.empty() && posix::spawnDetached(argv);
     }
 
+    // X11 has no say in the machine's sleep; the Linux backend asks logind.
+    void keepAwake(bool, const std::string&) override { }
+
 private:
     static Display* adoptProbeOrOpen()
     {
