@@ -39,6 +39,8 @@ int main(int argc, char* argv[])
     // Qt aborts when it finds no window system; leave with a reason first.
     if (!platform::chooseWindowSystem())
         return 1;
+    if (!platform::claimOnlyInstance())
+        return 0;
 #ifndef Q_OS_WIN
     // Windows always has its platform plugin, linked in; there the message
     // handler stays Qt's own.
@@ -60,5 +62,6 @@ int main(int argc, char* argv[])
 
     app::frmMain window;
     window.show();
+    platform::announceMainWindow(static_cast<platform::NativeWindow>(window.winId()));
     return QApplication::exec();
 }

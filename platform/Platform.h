@@ -115,4 +115,12 @@ std::unique_ptr<Platform> makeNative();
 // one line on standard error, when there is none.
 bool chooseWindowSystem();
 
+// Run next: false when another copy of the program already runs for this
+// user in this session, after that copy's window has been brought to the
+// front; this copy then ends.
+bool claimOnlyInstance();
+
+// The main window a later copy brings to the front, once it exists.
+void announceMainWindow(NativeWindow window);
+
 } // namespace platform

@@ -194,4 +194,39 @@ std::unique_ptr<Platform> makeNative() { return std::make_unique<win32::Win32Pla
 
 bool chooseWindowSystem() { return true; }
 
+namespace {
+// Where the main window's handle waits for a later copy; names in the
+// session's own namespace, so that another user's copy is not this one's.
+std::uint64_t* sharedMainWindow = nullptr;
+} // namespace
+
+bool claimOnlyInstance()
+{
+    // Held until the process ends, which closes it.
+    const HANDLE lock = ::CreateMutexA(nullptr, FALSE, "Local\\Vantrel-one-copy");
+    const bool another = lock != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS;
+    const HANDLE mapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+        sizeof(std::uint64_t), "Local\\Vantrel-main-window");
+    if (mapping != nullptr)
+        sharedMainWindow = static_cast<std::uint64_t*>(
+            ::MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(std::uint64_t)));
+    if (!another)
+        return true;
+    const HWND window = sharedMainWindow != nullptr
+        ? reinterpret_cast<HWND>(static_cast<std::uintptr_t>(*sharedMainWindow))
+        : nullptr;
+    if (window != nullptr && ::IsWindow(window) != FALSE) {
+        if (::IsIconic(window) != FALSE)
+            ::ShowWindow(window, SW_RESTORE);
+        ::SetForegroundWindow(window);
+    }
+    return false;
+}
+
+void announceMainWindow(NativeWindow window)
+{
+    if (sharedMainWindow != nullptr)
+        *sharedMainWindow = window;
+}
+
 } // namespace platform

@@ -5,7 +5,7 @@
 # Start-up in settings that once aborted or hung it: a fresh X server with no
 # other client (STARTS times, 20 unless given), a session bus that accepts
 # and never answers, and no session bus at all, after which nothing the
-# program started may be left running.
+# program started may be left running. And a second start while one runs.
 source "$(dirname "$0")/../lib/x11.sh"
 
 # A process of the program's, or started by it, carries this mark.
@@ -67,4 +67,19 @@ if [ -n "$left" ]; then
   kill $(echo "$left" | awk '{print $1}') 2>/dev/null || true
   fail "left running after the program ended: $left"
 fi
-echo "ok: ${STARTS:-20} starts on fresh servers, a window on a silent bus, nothing left without a bus"
+
+# --- 4. One copy at a time --------------------------------------------------
+# A second start brings the first one's minimized window back and ends with
+# status 0, without a window of its own; F9 then runs the one copy left.
+start_wm start-again
+start_vantrel
+W=$(wait_for_window Vantrel)
+xdotool windowminimize "$W"
+wait_until 10 in_state "$W" Iconic || fail "the window did not minimize"
+status=0
+timeout 30 "$VANTREL" >"$WORK/second.log" 2>&1 || status=$?
+[ "$status" = 0 ] || fail "the second start ended with status $status: $(cat "$WORK/second.log")"
+wait_until 10 in_state "$W" Normal || fail "the second start did not bring the first window back"
+press_f9_until "$W" Iconic
+press_f9_until "$W" Normal
+echo "ok: ${STARTS:-20} starts on fresh servers, a window on a silent bus, nothing left without a bus, one copy at a time"

@@ -5,7 +5,8 @@
 # draws its corner photograph (the JPEG plugin is linked in) and shows no
 # working window before a run. The executable carries its per-monitor DPI
 # manifest and its version record. It stays on top of another application's
-# window shown later over its place.
+# window shown later over its place, and a second copy started while it is
+# minimized brings it back to the front and ends.
 source "$(dirname "$0")/lib.sh"
 
 start_program
@@ -25,4 +26,10 @@ grep -q 'working shown=0' <<<"$state" || fail "a working window shows before any
 start_listener 200 150 880 700
 state=$(probe state)
 grep -q 'topmost=1 iconic=0 above=Vantrel' <<<"$state" || fail "covered by a later window: $state"
+probe minimize
+wait_state 'main client=.* iconic=1' >/dev/null
+status=0
+timeout 60 wine "$VANTREL_EXE" >"$WORK/second.log" 2>&1 || status=$?
+[ "$status" = 0 ] || fail "the second copy ended with status $status: $(cat "$WORK/second.log")"
+state=$(wait_state 'main client=528x402 .* iconic=0 .* active=1')
 echo "ok: $state"

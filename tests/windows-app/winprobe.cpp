@@ -268,6 +268,9 @@ int main(int argc, char** argv)
         } else if (action == "close") {
             const HWND main = mainWindow();
             ok = main != nullptr && ::PostMessageA(main, WM_CLOSE, 0, 0) != FALSE;
+        } else if (action == "minimize") {
+            const HWND main = mainWindow();
+            ok = main != nullptr && ::PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) != FALSE;
         } else if (action == "resources" && i + 1 < args.size()) {
             ok = printResources(args[++i]);
         } else {
