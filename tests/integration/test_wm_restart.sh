@@ -40,7 +40,7 @@ run_wm() {
   WM_PID=$!
   PIDS+=("$WM_PID")
   if [ "$1" = fluxbox ]; then ended=gone; else ended=; fi
-  wait_until 20 announced_other_than "$before" $ended || fail "$1 did not start"
+  wait_until 60 announced_other_than "$before" $ended || fail "$1 did not start"
 }
 
 # Restarts the window manager and waits until it holds window $1 again, iconic.
