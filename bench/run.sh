@@ -96,7 +96,7 @@ echo "click schedule, one core busy..." >&2
 busy_core
 vantrel_schedule busy
 xdotool_schedule busy
-kill "$BUSY_PID"; wait "$BUSY_PID" 2>/dev/null || true
+end_child "$BUSY_PID"
 V_IDLE=$(cat "$WORK/result-vantrel-idle") X_IDLE=$(cat "$WORK/result-xdotool-idle")
 V_BUSY=$(cat "$WORK/result-vantrel-busy") X_BUSY=$(cat "$WORK/result-xdotool-busy")
 PEAK_RSS_KB=$(sort -n "$WORK"/peak-* | tail -n1)

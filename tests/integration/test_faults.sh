@@ -28,14 +28,12 @@ kill -0 "$VANTREL_PID" || fail "the program ended after a link with no opener"
 xdotool windowactivate --sync "$W"
 sleep 0.5
 
-click_at "$W" 40 304 # "System"
-sleep 1
+go_to_page "$W" shutdown 40 304
 set_field_at "$W" 189 161 0 # hours
 set_field_at "$W" 285 161 1 # minutes
 click_at "$W" 410 372       # Start
 started=$(date +%s)
-sleep 1
-[ "$(sentence_brightness "$W")" != 1 ] || fail "no countdown sentence after Start"
+wait_until 10 shows_sentence "$W" || fail "no countdown sentence after Start"
 
 # --- 2. A display without XTEST ----------------------------------------------
 new_display -extension XTEST

@@ -41,11 +41,9 @@ open_shutdown_page() {
   start_vantrel PATH="$FAKE" "$@"
   W=$(wait_for_window Vantrel)
   sleep 0.5
-  click_at "$W" 40 304 1 # the "System" tab
+  go_to_page "$W" shutdown 40 304
 }
 start_stop() { click_at "$W" 410 372; }
-shows_sentence() { [ "$(sentence_brightness "$W")" != 1 ]; }
-blank_sentence() { ! shows_sentence; }
 # The Inhibit call N as logged: "pipe what|who|why|mode".
 call() { awk -v n="$1" '$1 == "inhibit" && $2 == n {$1 = $2 = ""; print substr($0, 3)}' "$LOG"; }
 called() { [ -n "$(call "$1")" ]; }
@@ -61,7 +59,7 @@ pipe=$(call 1 | cut -d' ' -f1)
   "sleep|Vantrel|The computer will shutdown after 1 hour(s) and 00 minute(s)|block" ] ||
   fail "Inhibit was called as $(call 1)"
 wait_until 10 holds_pipe "$pipe" || fail "the program does not hold the descriptor logind gave it"
-wait_until 10 shows_sentence || fail "no countdown sentence after Start"
+wait_until 10 shows_sentence "$W" || fail "no countdown sentence after Start"
 holds_pipe "$pipe" && ! released 1 || fail "the descriptor was closed while the countdown runs"
 start_stop
 wait_until 10 released 1 || fail "the descriptor is still open after Stop"
@@ -85,16 +83,16 @@ wait_until 20 test -S "$MUTE" || fail "the silent bus did not start"
 open_shutdown_page DBUS_SYSTEM_BUS_ADDRESS="unix:path=$MUTE"
 before=$(date +%s%N)
 start_stop
-wait_until 15 shows_sentence || fail "a system bus that does not answer kept the countdown from starting"
+wait_until 15 shows_sentence "$W" || fail "a system bus that does not answer kept the countdown from starting"
 echo "a bus that does not answer: the sentence showed $((($(date +%s%N) - before) / 1000000)) ms after the click"
 kill "$VANTREL_PID"
 
 # No system bus at all (lib.sh points the program at a socket that is not there).
 open_shutdown_page
 start_stop
-wait_until 10 shows_sentence || fail "no countdown without a system bus"
+wait_until 10 shows_sentence "$W" || fail "no countdown without a system bus"
 start_stop
-wait_until 10 blank_sentence || fail "Stop did nothing without a system bus"
+wait_until 10 blank_sentence "$W" || fail "Stop did nothing without a system bus"
 kill -0 "$VANTREL_PID" || fail "the program ended without a system bus"
 [ ! -s "$WORK/calls" ] || fail "a system tool was started: $(cat "$WORK/calls")"
 echo "ok: the sleep lock held from Start to Stop and to the close; no bus, no answer: the countdown runs"

@@ -24,15 +24,13 @@ W=$(wait_for_window Vantrel)
 sleep 0.5
 
 
-click_at "$W" 40 304 # the "System" tab
-sleep 1
+go_to_page "$W" shutdown 40 304
 [ "$(sentence_brightness "$W")" = 1 ] || fail "the countdown sentence shows before a start"
 set_field_at "$W" 189 161 0 # Text6, hours
 set_field_at "$W" 285 161 1 # Text7, minutes
 click_at "$W" 410 372       # Start
 started=$(date +%s)
-sleep 1
-[ "$(sentence_brightness "$W")" != 1 ] || fail "no countdown sentence after Start"
+wait_until 10 shows_sentence "$W" || fail "no countdown sentence after Start"
 [ ! -s "$CALLS" ] || fail "something was launched at the start: $(cat "$CALLS")"
 
 # The first tick comes one minute after the start.

@@ -34,8 +34,7 @@ for i in $(seq "${STARTS:-20}"); do
     kill "$VANTREL_PID"
     wait "$VANTREL_PID" || true
   fi
-  kill "$XVFB_PID"
-  wait "$XVFB_PID" || true
+  end_child "$XVFB_PID"
 done
 [ "$aborts" = 0 ] || fail "$aborts of ${STARTS:-20} starts on a fresh server did not show the window"
 

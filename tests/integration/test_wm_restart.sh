@@ -33,7 +33,7 @@ run_wm() {
   case $1 in
     openbox) openbox --sm-disable --replace >>"$WORK/openbox.log" 2>&1 & ;;
     fluxbox)
-      [ -z "${WM_PID:-}" ] || { kill "$WM_PID"; wait "$WM_PID" 2>/dev/null || true; }
+      [ -z "${WM_PID:-}" ] || end_child "$WM_PID"
       fluxbox >>"$WORK/fluxbox.log" 2>&1 &
       ;;
   esac
@@ -67,10 +67,11 @@ for wm in openbox fluxbox; do
   wait_until 10 back "$W" || fail "$wm: the stop of a run did not bring the window back"
 
   # A countdown of 6 minutes reminds after one; minimized by hand, restarted.
-  click_at "$W" 40 304 1 # the "System" tab
+  go_to_page "$W" shutdown 40 304
   set_field_at "$W" 189 161 0
   set_field_at "$W" 285 161 6
   click_at "$W" 410 372 # Start
+  wait_until 10 shows_sentence "$W" || fail "$wm: the countdown did not start"
   xdotool windowminimize "$W"
   wait_until 10 iconic "$W" || fail "$wm: the window did not minimize"
   restart_wm "$W" "$wm"

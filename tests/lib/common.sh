@@ -18,17 +18,21 @@ cleanup() {
   for pid in "${PIDS[@]}"; do
     [ "$(ps -o ppid= -p "$pid")" -eq $$ ] 2>/dev/null && own+=("$pid") && kill "$pid" 2>/dev/null || true
   done
-  # One that outlives its TERM by 10 s is named and killed: a stuck helper
-  # must not hold the test until its time-out.
-  for pid in "${own[@]}"; do
-    if ! wait_until 10 ended "$pid"; then
-      echo "cleanup: still running 10 s after TERM: $(ps -o pid=,args= -p "$pid")" >&2
-      kill -KILL "$pid" 2>/dev/null || true
-    fi
-    wait "$pid" 2>/dev/null || true
-  done
+  for pid in "${own[@]}"; do reap "$pid"; done
   rm -rf "$WORK"
 }
+
+# Waits for child $1, sent TERM before, to end. One that outlives its TERM by
+# 10 s is named and killed: a stuck helper (a window manager, at times) must
+# not hold the test until its time-out.
+reap() {
+  if ! wait_until 10 ended "$1"; then
+    echo "still running 10 s after TERM: $(ps -o pid=,args= -p "$1")" >&2
+    kill -KILL "$1" 2>/dev/null || true
+  fi
+  wait "$1" 2>/dev/null || true
+}
+end_child() { kill "$1" 2>/dev/null || true; reap "$1"; }
 trap cleanup EXIT
 trap 'exit 143' TERM INT
 

@@ -53,8 +53,7 @@ wm_takes_probe() {
   xlogo -geometry 8x8+0+0 >/dev/null 2>&1 &
   probe=$!
   wait_until 3 wm_has_clients || listed=1
-  kill "$probe" 2>/dev/null || true
-  wait "$probe" 2>/dev/null || true
+  end_child "$probe"
   return "$listed"
 }
 wm_has_clients() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 0x; }
@@ -199,6 +198,17 @@ sentence_brightness() {
   shoot "$1"
   convert "$WORK/shot.png" -crop 320x16+134+209 +repage -colorspace gray -threshold 80% \
     -format '%[fx:mean]' info:
+}
+shows_sentence() { [ "$(sentence_brightness "$1")" != 1 ]; }
+blank_sentence() { ! shows_sentence "$1"; }
+
+# Clicks the tab at (x, y) of window $1 until page $2 is on show, for 30 s at
+# most: a window manager still placing a window it has just brought back can
+# take the first click, and a user would click again.
+go_to_page() { wait_until 30 tab_brings "$@" || fail "the $2 page did not come: $(page "$1")"; }
+tab_brings() {
+  xdotool mousemove --window "$1" "$3" "$4" click 1
+  wait_until 3 showing "$2" page "$1"
 }
 
 # Lines of the program's log $1 that are not the toolkit's notes about the
