@@ -2,20 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux backend: clicks through a uinput virtual pointer and F9 from the
 // keyboards' evdev state where the system lets this user have them, since
-// both work on X11 and Wayland alike; otherwise XTest and the X key state,
-// which reach X11 applications only. Windows and launching stay with the X11
+// both work on X11 and Wayland alike; on a Wayland desktop, F9 otherwise
+// through its GlobalShortcuts portal; else XTest and the X key state, which
+// reach X11 applications only. Windows and launching stay with the X11
 // backend; logind keeps the machine awake.
 #include "platform/Platform.h"
 #include "platform/linux/WindowSystem.h"
 #include "platform/linux/evdev/EvdevKeys.h"
 #include "platform/linux/logind/SleepInhibitor.h"
+#include "platform/linux/portal/GlobalShortcut.h"
 #include "platform/linux/uinput/UinputPointer.h"
 #include "platform/linux/x11/X11Platform.h"
 
 #include <cstdio>
+#include <string>
 
 namespace platform {
 namespace {
+
+constexpr char xKeyState[]
+    = "the X key state, seen on Wayland only while an X11 window has the focus";
 
 class LinuxPlatform final : public Platform {
 public:
@@ -25,12 +31,17 @@ public:
         , keys_(evdev::EvdevKeys::open())
         , windowsAreX11_(linux_session::windowsAreX11())
     {
+        std::string noPortal;
+        if (!keys_ && linux_session::desktopIsWayland())
+            shortcut_ = portal::GlobalShortcut::open(noPortal);
+        const std::string keys = keys_ ? "evdev"
+            : shortcut_ ? "the desktop's GlobalShortcuts portal (the desktop asks the user once)"
+                        : std::string(xKeyState) + " (no keyboard in /dev/input can be read"
+                + (noPortal.empty() ? "" : "; " + noPortal) + ")";
         std::fprintf(stderr, "vantrel: clicks through %s; F9 through %s\n",
             pointer_ ? "uinput"
                      : "XTest, reaching X11 applications only (/dev/uinput cannot be opened)",
-            keys_ ? "evdev"
-                  : "the X key state, seen on Wayland only while an X11 window has the focus "
-                    "(no keyboard in /dev/input can be read)");
+            keys.c_str());
     }
 
     void mouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::int32_t data,
@@ -44,7 +55,20 @@ public:
 
     KeyState asyncKeyState(int virtualKey) override
     {
-        return keys_ ? keys_->asyncKeyState(virtualKey) : x11_->asyncKeyState(virtualKey);
+        if (keys_)
+            return keys_->asyncKeyState(virtualKey);
+        if (shortcut_) {
+            const KeyState state = shortcut_->asyncKeyState(virtualKey);
+            if (shortcut_->bound())
+                return state;
+            // Until the user has answered, F9 typed into X11 windows serves.
+            if (!shortcut_->lost().empty()) {
+                std::fprintf(stderr, "vantrel: %s; from now on F9 through %s\n",
+                    shortcut_->lost().c_str(), xKeyState);
+                shortcut_.reset();
+            }
+        }
+        return x11_->asyncKeyState(virtualKey);
     }
 
     bool setWindowPos(NativeWindow window, std::intptr_t insertAfter, std::int32_t x,
@@ -96,6 +120,7 @@ private:
     std::unique_ptr<Platform> x11_;
     std::unique_ptr<uinput::UinputPointer> pointer_;
     std::unique_ptr<evdev::EvdevKeys> keys_;
+    std::unique_ptr<portal::GlobalShortcut> shortcut_;
     bool windowsAreX11_;
     logind::SleepInhibitor sleepLock_;
 };

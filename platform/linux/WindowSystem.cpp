@@ -162,18 +162,9 @@ enum class Bus { Answers, Absent, Silent };
 // is left to the D-Bus library.
 Bus sessionBus()
 {
-    const char* named = std::getenv("DBUS_SESSION_BUS_ADDRESS");
-    std::string address = named != nullptr ? named : "";
-    if (address.empty()) {
-        // Where the D-Bus library looks when no address is named.
-        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        struct stat info { };
-        const std::string bus = std::string(runtime != nullptr ? runtime : "") + "/bus";
-        if (runtime == nullptr || *runtime == '\0' || ::stat(bus.c_str(), &info) != 0
-            || !S_ISSOCK(info.st_mode))
-            return Bus::Absent;
-        address = "unix:path=" + bus;
-    }
+    const std::string address = linux_session::sessionBusAddress();
+    if (address.empty())
+        return Bus::Absent;
     const std::string_view first = std::string_view(address).substr(0, address.find(';'));
     if (first.substr(0, 5) != "unix:")
         return Bus::Answers;
@@ -278,6 +269,29 @@ bool chooseWindowSystem()
 }
 
 bool linux_session::windowsAreX11() { return toolkitOnX11; }
+
+std::string linux_session::sessionBusAddress()
+{
+    const char* named = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (named != nullptr && *named != '\0')
+        return named;
+    // Where the D-Bus library looks when no address is named.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    struct stat info { };
+    const std::string bus = std::string(runtime != nullptr ? runtime : "") + "/bus";
+    if (runtime == nullptr || *runtime == '\0' || ::stat(bus.c_str(), &info) != 0
+        || !S_ISSOCK(info.st_mode))
+        return {};
+    return "unix:path=" + bus;
+}
+
+bool linux_session::desktopIsWayland()
+{
+    const char* type = std::getenv("XDG_SESSION_TYPE");
+    const char* display = std::getenv("WAYLAND_DISPLAY");
+    return !toolkitOnX11 || (type != nullptr && std::string_view(type) == "wayland")
+        || (display != nullptr && *display != '\0');
+}
 
 void* linux_session::takeProbeConnection()
 {

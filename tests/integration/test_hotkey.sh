@@ -12,13 +12,6 @@ source "$(dirname "$0")/../lib/x11.sh"
 make_recorders "$WORK/bin" "$WORK/launched" shutdown systemctl loginctl xdg-open
 start_display --wm
 
-# Prints the holds whose press did not toggle exactly once.
-check_holds() {
-  "$TEST_TOOLS/xf9hold" "$@" >"$WORK/holds" || fail "xf9hold failed: $(cat "$WORK/holds")"
-  awk -v n=$# '$2 != 1 { print $1 " ms: " $2 " toggles" } END { if (NR != n) print "only " NR " presses" }' \
-    "$WORK/holds"
-}
-
 start_vantrel PATH="$WORK/bin"
 wait_for_window Vantrel >/dev/null
 wrong=$(check_holds 30 150 600 20)

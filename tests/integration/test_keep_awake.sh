@@ -12,24 +12,7 @@ source "$(dirname "$0")/../lib/x11.sh"
 FAKE="$WORK/fakebin"
 make_recorders "$FAKE" "$WORK/calls" systemctl loginctl shutdown
 LOG="$WORK/logind.log"
-BUS="unix:path=$WORK/system-bus"
-cat >"$WORK/system-bus.conf" <<EOF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <listen>$BUS</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow user="*"/>
-    <allow own="*"/>
-    <allow send_destination="*"/>
-    <allow receive_sender="*"/>
-  </policy>
-</busconfig>
-EOF
-dbus-daemon --config-file="$WORK/system-bus.conf" --nofork --nopidfile >"$WORK/bus.log" 2>&1 &
-PIDS+=($!)
-wait_until 20 test -S "$WORK/system-bus" || fail "the private system bus did not start"
+start_bus "$WORK/system-bus"
 : >"$LOG"
 /usr/bin/python3 "$(dirname "$0")/logind_standin.py" "$BUS" "$LOG" 2>"$WORK/standin.log" &
 PIDS+=($!)

@@ -56,6 +56,29 @@ wait_until() {
   done
 }
 
+# Starts a private D-Bus daemon at socket $1, open to every user and name;
+# its address goes to BUS.
+start_bus() {
+  cat >"$1.conf" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <listen>unix:path=$1</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow user="*"/>
+    <allow own="*"/>
+    <allow send_destination="*"/>
+    <allow receive_sender="*"/>
+  </policy>
+</busconfig>
+EOF
+  dbus-daemon --config-file="$1.conf" --nofork --nopidfile >"$1.log" 2>&1 &
+  PIDS+=($!)
+  wait_until 20 test -S "$1" || fail "the private bus did not start: $(cat "$1.log")"
+  BUS="unix:path=$1"
+}
+
 # Whether file $1 holds exactly the text $2.
 holds_text() { [ "$(cat "$1" 2>/dev/null)" = "$2" ]; }
 

@@ -211,6 +211,17 @@ tab_brings() {
   wait_until 3 showing "$2" page "$1"
 }
 
+# Presses F9 through xf9hold for each hold in milliseconds given (after
+# --desktop FIFO: the desktop's stand-in presses it) and prints the holds
+# whose press did not toggle the run exactly once.
+check_holds() {
+  local args=()
+  [ "$1" != --desktop ] || { args=("$1" "$2"); shift 2; }
+  "$TEST_TOOLS/xf9hold" "${args[@]}" "$@" >"$WORK/holds" || fail "xf9hold failed: $(cat "$WORK/holds")"
+  awk -v n=$# '$2 != 1 { print $1 " ms: " $2 " toggles" } END { if (NR != n) print "only " NR " presses" }' \
+    "$WORK/holds"
+}
+
 # Lines of the program's log $1 that are not the toolkit's notes about the
 # environment nor the start-up line naming the input paths.
 own_lines() { grep -v -e '^QStandardPaths: ' -e '^vantrel: clicks through ' "$1" || true; }

@@ -7,8 +7,9 @@
 // follows. For each hold given in milliseconds, after a random pause, F9 goes
 // down and comes up that much later; the client then waits up to --wait
 // seconds for a first toggle and --quiet seconds more for any other, and
-// prints one line: "<hold> <toggles>".
-//   xf9hold [--wait S] [--quiet S] HOLD_MS...
+// prints one line: "<hold> <toggles>". With --desktop, a stand-in for the
+// desktop presses F9 instead, told "down" and "up" through the FIFO named.
+//   xf9hold [--wait S] [--quiet S] [--desktop FIFO] HOLD_MS...
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -89,6 +90,7 @@ struct Watch {
 int main(int argc, char** argv)
 {
     double wait = 5, quiet = 0.8;
+    std::FILE* desktop = nullptr;
     std::vector<int> holds;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -96,12 +98,15 @@ int main(int argc, char** argv)
             wait = std::atof(argv[++i]);
         else if (arg == "--quiet" && i + 1 < argc)
             quiet = std::atof(argv[++i]);
+        else if (arg == "--desktop" && i + 1 < argc)
+            desktop = std::fopen(argv[++i], "w");
         else
             holds.push_back(std::atoi(argv[i]));
     }
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr || holds.empty()) {
-        std::fprintf(stderr, "usage: xf9hold [--wait S] [--quiet S] HOLD_MS... (with a display)\n");
+        std::fprintf(stderr,
+            "usage: xf9hold [--wait S] [--quiet S] [--desktop FIFO] HOLD_MS... (with a display)\n");
         return 2;
     }
     Window working = 0;
@@ -119,6 +124,15 @@ int main(int argc, char** argv)
     XGetWindowAttributes(display, working, &attributes);
     Watch watch {display, working, attributes.map_state != IsUnmapped};
     const KeyCode f9 = XKeysymToKeycode(display, XK_F9);
+    auto press = [&](bool down) {
+        if (desktop != nullptr) {
+            std::fputs(down ? "down\n" : "up\n", desktop);
+            std::fflush(desktop);
+            return;
+        }
+        XTestFakeKeyEvent(display, f9, down ? True : False, CurrentTime);
+        XFlush(display);
+    };
 
     // Random pauses put the presses at random points between two polls.
     std::mt19937 random(std::random_device {}());
@@ -126,11 +140,9 @@ int main(int argc, char** argv)
     for (const int hold : holds) {
         watch.read(pause(random));
         const int before = watch.changes;
-        XTestFakeKeyEvent(display, f9, True, CurrentTime);
-        XFlush(display);
+        press(true);
         watch.read(hold / 1000.0);
-        XTestFakeKeyEvent(display, f9, False, CurrentTime);
-        XFlush(display);
+        press(false);
         const double released = now();
         // Done once nothing has changed for `quiet` seconds after the release
         // and after the last toggle, or when nothing came within `wait`.
