@@ -3,9 +3,11 @@
 """The desktop's GlobalShortcuts portal on a private session bus, for
 test_portal.sh.
 
-CreateSession and BindShortcuts answer as the portal does: a request path
-named after the caller and its token, then a Response signal on it. Each bind
-is logged as "bind SESSION id|description|preferred_trigger". MODE "agree"
+CreateSession, ListShortcuts and BindShortcuts answer as the portal does: a
+request path named after the caller and its token, then a Response signal on
+it. A session finds the shortcuts bound under its token before, as a desktop
+keeps them for an application that starts again. Each bind is logged as
+"bind SESSION id|description|preferred_trigger". MODE "agree"
 grants it, "refuse" answers as a user who said no, "silent" never answers
 CreateSession. The lines "down" and "up" read from FIFO become Activated and
 Deactivated for every bound shortcut, logged as "down"/"up".
@@ -24,7 +26,8 @@ from gi.repository import GLib
 address, log, mode, fifo = sys.argv[1:5]
 PORTAL = "/org/freedesktop/portal/desktop"
 SHORTCUTS = "org.freedesktop.portal.GlobalShortcuts"
-bound = []  # (session, shortcut id)
+bound = []  # (session token, shortcut id)
+sessions = {}  # session token: the newest session's handle
 
 
 def note(line):
@@ -34,6 +37,10 @@ def note(line):
 
 def handle(kind, sender, token):
     return "%s/%s/%s/%s" % (PORTAL, kind, sender[1:].replace(".", "_"), token)
+
+
+def token(session):
+    return session.rsplit("/", 1)[1]
 
 
 def respond(request, code, results):
@@ -51,8 +58,17 @@ class Portal(dbus.service.Object):
             return
         request = handle("request", sender, options["handle_token"])
         session = handle("session", sender, options["session_handle_token"])
+        sessions[token(session)] = session
         done(dbus.ObjectPath(request))
         GLib.idle_add(respond, request, 0, {"session_handle": dbus.String(session)})
+
+    @dbus.service.method(SHORTCUTS, in_signature="oa{sv}", out_signature="o",
+                         sender_keyword="sender")
+    def ListShortcuts(self, session, options, sender):
+        request = handle("request", sender, options["handle_token"])
+        GLib.idle_add(respond, request, 0, {"shortcuts": dbus.Array(
+            [(s, {}) for b, s in bound if b == token(session)], signature="(sa{sv})")})
+        return dbus.ObjectPath(request)
 
     @dbus.service.method(SHORTCUTS, in_signature="oa(sa{sv})sa{sv}", out_signature="o",
                          sender_keyword="sender")
@@ -62,7 +78,7 @@ class Portal(dbus.service.Object):
             note("bind %s %s|%s|%s" % (session, shortcut, wanted.get("description", ""),
                                        wanted.get("preferred_trigger", "")))
             if mode == "agree":
-                bound.append((session, shortcut))
+                bound.append((token(session), shortcut))
         GLib.idle_add(respond, request, 0 if mode == "agree" else 1,
                       {"shortcuts": dbus.Array(
                           [(s, {}) for _, s in bound], signature="(sa{sv})")})
@@ -72,9 +88,9 @@ class Portal(dbus.service.Object):
 def pressed(fd, _condition):
     for line in os.read(fd, 4096).decode().split():
         member = {"down": "Activated", "up": "Deactivated"}[line]
-        for session, shortcut in bound:
+        for session_token, shortcut in bound:
             signal = dbus.lowlevel.SignalMessage(PORTAL, SHORTCUTS, member)
-            signal.append(dbus.ObjectPath(session), shortcut, dbus.UInt64(0),
+            signal.append(dbus.ObjectPath(sessions[session_token]), shortcut, dbus.UInt64(0),
                           dbus.Dictionary({}, signature="sv"))
             bus.send_message(signal)
         note(line)

@@ -4,8 +4,8 @@
 # F9 on a Wayland desktop whose keyboards cannot be read comes through the
 # desktop's GlobalShortcuts portal, here a stand-in on a private session bus:
 # the program binds "start-stop" ("Start or stop clicking", F9) at start-up,
-# and each press the desktop reports, held or tapped, toggles the run
-# exactly once. On an X11 desktop the portal is not asked. Refused, silent
+# or finds it bound from an earlier start, and each press the desktop
+# reports, held or tapped, toggles the run exactly once. On an X11 desktop the portal is not asked. Refused, silent
 # or absent, the portal leaves F9 to the X key state: one line, and the
 # window comes up all the same.
 source "$(dirname "$0")/../lib/x11.sh"
@@ -50,6 +50,11 @@ grep -qx 'bind /org/freedesktop/portal/desktop/session/[0-9_]*/[a-z0-9_]* start-
 wrong=$(check_holds --desktop "$KEYS" 30 600 20)
 [ -z "$wrong" ] || fail "a press the desktop reported did not toggle exactly once: $wrong"
 [ -z "$(own_lines "$WORK/vantrel.log")" ] || fail "unexpected lines: $(own_lines "$WORK/vantrel.log")"
+stop_vantrel
+# Started again, it finds the shortcut the desktop kept and does not ask.
+start_on wayland
+wrong=$(check_holds --desktop "$KEYS" 150)
+[ -z "$wrong" ] && [ "$(binds)" = 1 ] || fail "started again: $wrong; asked $(binds) times in all"
 stop_vantrel
 end_child "$PORTAL_PID"
 

@@ -6,7 +6,6 @@
 #include "platform/linux/dbus/Bus.h"
 
 #include <string_view>
-#include <unistd.h>
 #include <utility>
 
 namespace platform::portal {
@@ -64,42 +63,57 @@ std::string textAt(DBusMessageIter* at)
     return text ? text : "";
 }
 
-// A Request's Response: its code (0: granted) and the text of one result.
-struct Response {
-    dbus_uint32_t code = 2;
-    std::string value;
-};
-
-Response readResponse(DBusMessage* message, std::string_view key)
+// A Request's Response: its code (0: granted) and, when `value` is given,
+// the value of result `key` there (an invalid iterator when it is missing).
+dbus_uint32_t readResponse(
+    DBusMessage* message, std::string_view key = {}, DBusMessageIter* value = nullptr)
 {
-    Response response;
+    dbus_uint32_t code = 2;
     DBusMessageIter args;
+    if (value)
+        dbus_message_iter_init_closed(value);
     if (!dbus_message_iter_init(message, &args)
         || dbus_message_iter_get_arg_type(&args) != DBUS_TYPE_UINT32)
-        return response;
-    dbus_message_iter_get_basic(&args, &response.code);
+        return code;
+    dbus_message_iter_get_basic(&args, &code);
     DBusMessageIter dict;
-    if (!dbus_message_iter_next(&args) || dbus_message_iter_get_arg_type(&args) != DBUS_TYPE_ARRAY)
-        return response;
+    if (!value || !dbus_message_iter_next(&args)
+        || dbus_message_iter_get_arg_type(&args) != DBUS_TYPE_ARRAY)
+        return code;
     for (dbus_message_iter_recurse(&args, &dict);
          dbus_message_iter_get_arg_type(&dict) == DBUS_TYPE_DICT_ENTRY;
          dbus_message_iter_next(&dict)) {
         DBusMessageIter entry;
-        DBusMessageIter variant;
         dbus_message_iter_recurse(&dict, &entry);
-        if (textAt(&entry) != key || !dbus_message_iter_next(&entry)
-            || dbus_message_iter_get_arg_type(&entry) != DBUS_TYPE_VARIANT)
-            continue;
-        dbus_message_iter_recurse(&entry, &variant);
-        response.value = textAt(&variant);
+        if (textAt(&entry) == key && dbus_message_iter_next(&entry)
+            && dbus_message_iter_get_arg_type(&entry) == DBUS_TYPE_VARIANT)
+            dbus_message_iter_recurse(&entry, value);
     }
-    return response;
+    return code;
 }
 
-std::string token(const char* what)
+// Whether a Response's "shortcuts" (a(sa{sv})) holds ours.
+bool listsOurs(DBusMessage* message)
 {
-    return std::string("vantrel_") + what + "_" + std::to_string(::getpid());
+    DBusMessageIter shortcuts;
+    if (readResponse(message, "shortcuts", &shortcuts) != 0
+        || dbus_message_iter_get_arg_type(&shortcuts) != DBUS_TYPE_ARRAY)
+        return false;
+    DBusMessageIter one;
+    for (dbus_message_iter_recurse(&shortcuts, &one);
+         dbus_message_iter_get_arg_type(&one) == DBUS_TYPE_STRUCT; dbus_message_iter_next(&one)) {
+        DBusMessageIter id;
+        dbus_message_iter_recurse(&one, &id);
+        if (textAt(&id) == shortcutId)
+            return true;
+    }
+    return false;
 }
+
+// The session's token names the shortcut's group where the desktop keeps
+// it, so it is the same at every start: the user's choice of key stays
+// Vantrel's, and a new start finds the shortcut already bound.
+constexpr char sessionToken[] = "vantrel";
 
 Message portalCall(const char* method)
 {
@@ -165,17 +179,15 @@ bool GlobalShortcut::bind(std::string& whyNot)
             return false;
     }
 
-    const std::string sessionToken = token("session");
-    const std::string createToken = token("create");
+    const char* createToken = "vantrel_create";
     sessionRequest_ = requestPath(createToken);
     Message create = portalCall("CreateSession");
     DBusMessageIter args;
     if (!create.message)
         return false;
     dbus_message_iter_init_append(create.message, &args);
-    if (!appendOptions(&args,
-            {{"handle_token", createToken.c_str()},
-                {"session_handle_token", sessionToken.c_str()}}))
+    if (!appendOptions(
+            &args, {{"handle_token", createToken}, {"session_handle_token", sessionToken}}))
         return false;
     Message created {dbus::call(bus_, create.message, end)};
     if (!created.message) {
@@ -185,20 +197,44 @@ bool GlobalShortcut::bind(std::string& whyNot)
     auto left = [end] {
         return std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
     };
-    while (step_ == Step::CreatingSession && lost_.empty() && left() > 0
-        && dbus_connection_read_write_dispatch(bus_, static_cast<int>(left()))) { }
-    if (step_ == Step::CreatingSession) {
+    auto awaitStep = [&](Step step) {
+        while (step_ == step && lost_.empty() && left() > 0
+            && dbus_connection_read_write_dispatch(bus_, static_cast<int>(left()))) { }
+        return step_ != step && lost_.empty();
+    };
+    if (!awaitStep(Step::CreatingSession)) {
         whyNot = lost_.empty() ? "the GlobalShortcuts portal made no session in time" : lost_;
         return false;
     }
 
-    const std::string bindToken = token("bind");
+    // A shortcut the desktop already keeps for the session is not asked for
+    // again: asking makes some desktops show their shortcut settings.
+    const char* listToken = "vantrel_list";
+    listRequest_ = requestPath(listToken);
+    Message list = portalCall("ListShortcuts");
+    const char* session = session_.c_str();
+    if (!list.message)
+        return false;
+    dbus_message_iter_init_append(list.message, &args);
+    if (!dbus_message_iter_append_basic(&args, DBUS_TYPE_OBJECT_PATH, &session)
+        || !appendOptions(&args, {{"handle_token", listToken}}))
+        return false;
+    Message listed {dbus::call(bus_, list.message, end)};
+    if (!listed.message || !awaitStep(Step::Listing)) {
+        whyNot = lost_.empty() ? "the GlobalShortcuts portal did not list its shortcuts" : lost_;
+        return false;
+    }
+    if (step_ == Step::Bound) {
+        whyNot.clear();
+        return true;
+    }
+
+    const char* bindToken = "vantrel_bind";
     bindRequest_ = requestPath(bindToken);
     Message bindCall = portalCall("BindShortcuts");
     if (!bindCall.message)
         return false;
     dbus_message_iter_init_append(bindCall.message, &args);
-    const char* session = session_.c_str();
     const char* parentWindow = "";
     DBusMessageIter shortcuts;
     DBusMessageIter one;
@@ -212,7 +248,7 @@ bool GlobalShortcut::bind(std::string& whyNot)
         && dbus_message_iter_close_container(&shortcuts, &one)
         && dbus_message_iter_close_container(&args, &shortcuts)
         && dbus_message_iter_append_basic(&args, DBUS_TYPE_STRING, &parentWindow)
-        && appendOptions(&args, {{"handle_token", bindToken.c_str()}});
+        && appendOptions(&args, {{"handle_token", bindToken}});
     if (!built)
         return false;
     Message bound {dbus::call(bus_, bindCall.message, end)};
@@ -241,15 +277,17 @@ void GlobalShortcut::receive(DBusMessage* message)
     if (dbus_message_is_signal(message, DBUS_INTERFACE_LOCAL, "Disconnected")) {
         lost_ = "the session bus went away";
     } else if (member == "Response" && step_ == Step::CreatingSession && at == sessionRequest_) {
-        const Response response = readResponse(message, "session_handle");
-        if (response.code == 0 && !response.value.empty()) {
-            session_ = response.value;
-            step_ = Step::Binding;
+        DBusMessageIter handle;
+        if (readResponse(message, "session_handle", &handle) == 0 && !textAt(&handle).empty()) {
+            session_ = textAt(&handle);
+            step_ = Step::Listing;
         } else {
             lost_ = "the GlobalShortcuts portal refused a session";
         }
+    } else if (member == "Response" && step_ == Step::Listing && at == listRequest_) {
+        step_ = listsOurs(message) ? Step::Bound : Step::Binding;
     } else if (member == "Response" && step_ == Step::Binding && at == bindRequest_) {
-        if (readResponse(message, "shortcuts").code == 0)
+        if (readResponse(message) == 0)
             step_ = Step::Bound;
         else
             lost_ = "the F9 shortcut was refused";
@@ -260,8 +298,11 @@ void GlobalShortcut::receive(DBusMessage* message)
         if (!dbus_message_iter_init(message, &args) || textAt(&args) != session_
             || !dbus_message_iter_next(&args) || textAt(&args) != shortcutId)
             return;
-        down_ = member == "Activated";
-        pressed_ = pressed_ || down_;
+        // The desktop repeats Activated while the key is held: only the
+        // first is a press.
+        const bool down = member == "Activated";
+        pressed_ = pressed_ || (down && !down_);
+        down_ = down;
     }
 }
 

@@ -35,7 +35,7 @@ public:
     const std::string& lost() const { return lost_; }
 
 private:
-    enum class Step { CreatingSession, Binding, Bound };
+    enum class Step { CreatingSession, Listing, Binding, Bound };
 
     explicit GlobalShortcut(DBusConnection* bus);
     static DBusHandlerResult filter(DBusConnection*, DBusMessage* message, void* self);
@@ -48,6 +48,7 @@ private:
     Step step_ = Step::CreatingSession;
     std::string session_;
     std::string sessionRequest_;
+    std::string listRequest_;
     std::string bindRequest_;
     std::string lost_;
     bool down_ = false;
