@@ -31,6 +31,11 @@ mapfile -t packages < <("$scripts/setup.sh" --list)
 # The package's test: a display, a window manager, X tools to find the
 # window, press F9 and watch for clicks.
 packages+=(xvfb xauth openbox xdotool x11-utils x11-apps)
+# A headless KDE Plasma session with its GlobalShortcuts portal, another
+# Wayland client to hold the focus, and what building a fake-input key
+# presser needs.
+packages+=(kwin-wayland xdg-desktop-portal-kde kglobalacceld dbus weston
+  plasma-wayland-protocols libwayland-dev gcc libc6-dev)
 
 key="$(printf '%s\n' "$suite" "$variant" "${packages[@]}" | sha256sum | cut -c1-12)"
 root="$cache/$suite-root-$key"

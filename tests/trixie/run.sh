@@ -5,7 +5,9 @@
 # makes (made first when missing): the program builds there against Qt 6.8
 # with warnings fatal, into build-trixie/, and its unit tests pass; then the
 # Debian 12 package, made by cpack from build/, installs there with apt-get
-# and its window comes up and clicks (tests/trixie/installed.sh).
+# and its window comes up and clicks (tests/trixie/installed.sh); then F9
+# through the GlobalShortcuts portal of a headless KDE Plasma session
+# (tests/trixie/kde.sh).
 #   tests/trixie/run.sh    after scripts/build.sh; run as root
 source "$(dirname "$0")/../lib/common.sh"
 cd "$(dirname "$0")/../.."
@@ -18,3 +20,4 @@ mkdir -p build-trixie
 cpack -G DEB -B "$package" --config build/CPackConfig.cmake >"$package.log" 2>&1 ||
   fail "cpack: $(cat "$package.log")"
 scripts/trixie-root.sh --run bash /src/tests/trixie/in-root.sh
+scripts/trixie-root.sh --run bash /src/tests/trixie/kde.sh
