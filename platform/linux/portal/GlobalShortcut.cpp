@@ -194,6 +194,10 @@ bool GlobalShortcut::bind(std::string& whyNot)
         whyNot = "the session bus has no GlobalShortcuts portal that answers";
         return false;
     }
+    // Only the portal's own signals count, whoever else writes to this
+    // connection.
+    const char* portal = dbus_message_get_sender(created.message);
+    portal_ = portal ? portal : "";
     auto left = [end] {
         return std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
     };
@@ -270,13 +274,18 @@ void GlobalShortcut::receive(DBusMessage* message)
 {
     if (dbus_message_get_type(message) != DBUS_MESSAGE_TYPE_SIGNAL)
         return;
+    if (dbus_message_is_signal(message, DBUS_INTERFACE_LOCAL, "Disconnected")) {
+        lost_ = "the session bus went away";
+        return;
+    }
+    const char* sender = dbus_message_get_sender(message);
+    if (portal_.empty() || sender == nullptr || portal_ != sender)
+        return;
     const char* name = dbus_message_get_member(message);
     const std::string_view member = name ? name : "";
     const char* path = dbus_message_get_path(message);
     const std::string_view at = path ? path : "";
-    if (dbus_message_is_signal(message, DBUS_INTERFACE_LOCAL, "Disconnected")) {
-        lost_ = "the session bus went away";
-    } else if (member == "Response" && step_ == Step::CreatingSession && at == sessionRequest_) {
+    if (member == "Response" && step_ == Step::CreatingSession && at == sessionRequest_) {
         DBusMessageIter handle;
         if (readResponse(message, "session_handle", &handle) == 0 && !textAt(&handle).empty()) {
             session_ = textAt(&handle);

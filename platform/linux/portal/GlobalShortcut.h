@@ -46,6 +46,7 @@ private:
 
     DBusConnection* bus_;
     Step step_ = Step::CreatingSession;
+    std::string portal_; // the portal's unique name on the bus
     std::string session_;
     std::string sessionRequest_;
     std::string listRequest_;
