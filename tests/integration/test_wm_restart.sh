@@ -33,7 +33,9 @@ run_wm() {
   case $1 in
     openbox) openbox --sm-disable --replace >>"$WORK/openbox.log" 2>&1 & ;;
     fluxbox)
-      [ -z "${WM_PID:-}" ] || end_child "$WM_PID"
+      # Killed, it could not hand the windows back: the X server would map
+      # the iconic one. On a loaded machine its own ending takes a while.
+      [ -z "${WM_PID:-}" ] || end_child "$WM_PID" 60
       fluxbox >>"$WORK/fluxbox.log" 2>&1 &
       ;;
   esac

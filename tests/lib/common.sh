@@ -23,16 +23,16 @@ cleanup() {
 }
 
 # Waits for child $1, sent TERM before, to end. One that outlives its TERM by
-# 10 s is named and killed: a stuck helper (a window manager, at times) must
-# not hold the test until its time-out.
+# $2 seconds (10 unless given) is named and killed: a stuck helper (a window
+# manager, at times) must not hold the test until its time-out.
 reap() {
-  if ! wait_until 10 ended "$1"; then
-    echo "still running 10 s after TERM: $(ps -o pid=,args= -p "$1")" >&2
+  if ! wait_until "${2:-10}" ended "$1"; then
+    echo "still running ${2:-10} s after TERM: $(ps -o pid=,args= -p "$1")" >&2
     kill -KILL "$1" 2>/dev/null || true
   fi
   wait "$1" 2>/dev/null || true
 }
-end_child() { kill "$1" 2>/dev/null || true; reap "$1"; }
+end_child() { kill "$1" 2>/dev/null || true; reap "$@"; }
 trap cleanup EXIT
 trap 'exit 143' TERM INT
 
