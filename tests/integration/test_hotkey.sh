@@ -16,8 +16,7 @@ start_vantrel PATH="$WORK/bin"
 wait_for_window Vantrel >/dev/null
 wrong=$(check_holds 30 150 600 20)
 [ -z "$wrong" ] || fail "a press did not toggle exactly once: $wrong"
-kill "$VANTREL_PID"
-wait "$VANTREL_PID" 2>/dev/null || true
+stop_vantrel
 
 start_vantrel PATH="$WORK/bin" LD_PRELOAD="$TEST_TOOLS/noxinput2.so" \
   ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"

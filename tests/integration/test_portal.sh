@@ -31,10 +31,6 @@ start_on() {
   start_vantrel PATH="$WORK/bin" DBUS_SESSION_BUS_ADDRESS="$BUS" XDG_SESSION_TYPE="$1"
   wait_for_window Vantrel >/dev/null
 }
-stop_vantrel() {
-  kill "$VANTREL_PID"
-  wait "$VANTREL_PID" 2>/dev/null || true
-}
 f9_line() { grep '^vantrel: clicks through ' "$WORK/vantrel.log" | sed 's/.*; F9 through //'; }
 binds() { grep -c '^bind ' "$PORTAL_LOG" || true; }
 

@@ -69,6 +69,12 @@ start_vantrel() {
   PIDS+=("$VANTREL_PID")
 }
 
+# Ends the program started last and waits for it.
+stop_vantrel() {
+  kill "$VANTREL_PID"
+  wait "$VANTREL_PID" 2>/dev/null || true
+}
+
 # Starts xclickwatch with the arguments after $1, recording into file $1,
 # and returns once its window is up (false after 30 s): WATCH is the window,
 # WATCH_PID the process.

@@ -10,7 +10,7 @@
 # showing and hiding in KWin's window list says. Started again, it finds its
 # shortcut kept and the desktop is not asked again. Whatever the desktop
 # would open (its shortcut settings, a browser) goes to a recorder.
-source /src/tests/lib/common.sh
+source /src/tests/lib/x11.sh
 VANTREL=/src/build-trixie/vantrel
 [ -x "$VANTREL" ] || fail "no $VANTREL: tests/trixie/in-root.sh builds it"
 
@@ -26,9 +26,7 @@ fi
 unset DISPLAY
 export XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-0
 BIN="$WORK/bin"
-make_recorder() { printf '#!/bin/sh\necho "$(basename "$0") $*" >>%s\n' "$WORK/opened" >"$BIN/$1"; chmod +x "$BIN/$1"; }
-mkdir -p "$BIN"
-for tool in xdg-open kde-open kde-open5 kfmclient systemsettings browser; do make_recorder "$tool"; done
+make_recorders "$BIN" "$WORK/opened" xdg-open kde-open kde-open5 kfmclient systemsettings browser
 export PATH="$BIN:$PATH" DEFAULT_BROWSER="$BIN/browser" BROWSER="$BIN/browser"
 
 # KWin offers fake input only to a program an application entry names; the
@@ -99,8 +97,7 @@ start_program() {
 }
 stop_program() {
   end_child "$FOCUS_PID"
-  kill "$VANTREL_PID"
-  wait "$VANTREL_PID" 2>/dev/null || true
+  stop_vantrel
 }
 # F9 (evdev 67) held for $1 ms; the run is then on ($2 = on) or off.
 press_f9() {
