@@ -123,4 +123,9 @@ bool claimOnlyInstance();
 // The main window a later copy brings to the front, once it exists.
 void announceMainWindow(NativeWindow window);
 
+// The face the system itself draws text in when a program asks for `face`
+// (its own stand-in where that face is not installed), in UTF-8; empty where
+// the system leaves that choice to the toolkit.
+std::string systemFace(const std::string& face);
+
 } // namespace platform

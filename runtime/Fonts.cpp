@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fonts.h"
 
+#include "platform/Platform.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -77,11 +79,21 @@ QFont choose(const QFont& bold)
 } // namespace
 #endif
 
-// Windows has Tahoma and draws it well at every scale; there the folder
-// below would be one any local user could create on the current drive.
 void loadFonts()
 {
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    // Windows has Tahoma. Where it is missing (under Wine, say) the toolkit
+    // would fall back to the first face it lists, often a serif one: take
+    // the stand-in every other program there is drawn in.
+    const QString tahoma = QStringLiteral("Tahoma");
+    if (!QFontDatabase::hasFamily(tahoma)) {
+        const QString standIn = QString::fromStdString(platform::systemFace("Tahoma"));
+        if (!standIn.isEmpty() && standIn != tahoma)
+            QFont::insertSubstitution(tahoma, standIn);
+    }
+#else
+    // Not on Windows: there this folder would be one any local user could
+    // create on the current drive.
     const char* files[] = {
         "/usr/share/wine/fonts/tahoma.ttf",
         "/usr/share/wine/fonts/tahomabd.ttf",

@@ -8,7 +8,8 @@ namespace runtime {
 
 // On Linux, makes a Tahoma-compatible face available where one is installed
 // outside fontconfig's folders; without it Qt falls back to the nearest face.
-// Windows has its own Tahoma.
+// Windows has its own Tahoma; where it lacks one, the text goes to the face
+// the system itself puts in its place.
 void loadFonts();
 
 // The font a bold caption is drawn in: the first of these that really draws

@@ -129,4 +129,7 @@ private:
 
 std::unique_ptr<Platform> makeNative() { return std::make_unique<LinuxPlatform>(); }
 
+// fontconfig already hands the toolkit its stand-in for a missing face.
+std::string systemFace(const std::string& /*face*/) { return {}; }
+
 } // namespace platform

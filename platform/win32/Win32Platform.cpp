@@ -229,4 +229,27 @@ void announceMainWindow(NativeWindow window)
         *sharedMainWindow = window;
 }
 
+std::string systemFace(const std::string& face)
+{
+    LOGFONTW request {};
+    request.lfCharSet = DEFAULT_CHARSET;
+    const int length
+        = ::MultiByteToWideChar(CP_UTF8, 0, face.c_str(), -1, request.lfFaceName, LF_FACESIZE);
+    const HFONT font = length > 0 ? ::CreateFontIndirectW(&request) : nullptr;
+    const HDC dc = ::CreateCompatibleDC(nullptr);
+    wchar_t drawn[LF_FACESIZE] = {};
+    if (font != nullptr && dc != nullptr) {
+        const HGDIOBJ previous = ::SelectObject(dc, font);
+        ::GetTextFaceW(dc, LF_FACESIZE, drawn);
+        ::SelectObject(dc, previous);
+    }
+    if (dc != nullptr)
+        ::DeleteDC(dc);
+    if (font != nullptr)
+        ::DeleteObject(font);
+    char utf8[4 * LF_FACESIZE] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, drawn, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
+
 } // namespace platform
