@@ -14,6 +14,13 @@
 //   pointer X Y      move the pointer to (X, Y) of the screen
 //   pixel X Y        the colour at (X, Y) of the main window's client area, RRGGBB
 //   colours X Y W H  how many colours that rectangle of the client area shows
+//   caption X Y W H PX TEXT
+//                    the text in that rectangle of the client area, then TEXT
+//                    drawn by the system in Tahoma of PX pixels, regular and
+//                    bold, in the same colours: a line each ("program",
+//                    "regular", "bold") of the ink laid, the columns from the
+//                    first inked to the last and the shades of grey on the
+//                    edges
 //   resources FILE   FILE's manifest and the file version of its version record
 //   close            ask the main window to close, as its caption's button does
 // Exit code 0, or 1 when an action cannot be done (no main window).
@@ -22,9 +29,12 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -178,6 +188,125 @@ bool mouseAt(int x, int y, std::initializer_list<DWORD> buttons, DWORD data = 0)
     return true;
 }
 
+// The pixels of a rectangle of a device context, row by row, as 0xRRGGBB.
+std::vector<std::uint32_t> pixelsOf(HDC source, int x, int y, int width, int height)
+{
+    BITMAPINFO info {};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC copy = ::CreateCompatibleDC(source);
+    HBITMAP bitmap = ::CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = ::SelectObject(copy, bitmap);
+    ::BitBlt(copy, 0, 0, width, height, source, x, y, SRCCOPY);
+    ::GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * height);
+    ::SelectObject(copy, previous);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(copy);
+    for (auto& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+int lightness(std::uint32_t rgb)
+{
+    return static_cast<int>(
+        (((rgb >> 16) & 0xFF) * 299 + ((rgb >> 8) & 0xFF) * 587 + (rgb & 0xFF) * 114) / 1000);
+}
+
+struct Ink {
+    long laid = 0; // in 255ths of a fully inked pixel
+    int width = 0;
+    std::size_t greys = 0;
+};
+
+// The ink of text in `text` lightness on `paper`, whatever the two are.
+Ink inkOf(const std::vector<std::uint32_t>& pixels, int width, int paper, int text)
+{
+    Ink ink;
+    std::set<int> greys;
+    int left = width, right = -1;
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const int cover = std::clamp((lightness(pixels[i]) - paper) * 255 / (text - paper), 0, 255);
+        ink.laid += cover;
+        if (cover > 38 && cover < 217)
+            greys.insert(cover);
+        if (cover > 127) {
+            left = std::min(left, static_cast<int>(i % width));
+            right = std::max(right, static_cast<int>(i % width));
+        }
+    }
+    ink.width = right - left + 1;
+    ink.greys = greys.size();
+    return ink;
+}
+
+COLORREF bgr(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+// `text` as the system draws it in Tahoma of `pixels` pixels, on a sheet of
+// the given size and colours.
+std::vector<std::uint32_t> systemText(HDC screen, int width, int height, std::uint32_t paper,
+    std::uint32_t colour, int pixels, bool bold, const std::string& text)
+{
+    HDC sheet = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previousBitmap = ::SelectObject(sheet, bitmap);
+    HBRUSH fill = ::CreateSolidBrush(bgr(paper));
+    const RECT all {0, 0, width, height};
+    ::FillRect(sheet, &all, fill);
+    ::DeleteObject(fill);
+    HFONT font = ::CreateFontA(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
+        DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Tahoma");
+    const HGDIOBJ previousFont = ::SelectObject(sheet, font);
+    ::SetTextColor(sheet, bgr(colour));
+    ::SetBkMode(sheet, TRANSPARENT);
+    ::TextOutA(sheet, 2, 2, text.c_str(), static_cast<int>(text.size()));
+    auto drawn = pixelsOf(sheet, 0, 0, width, height);
+    ::SelectObject(sheet, previousFont);
+    ::DeleteObject(font);
+    ::SelectObject(sheet, previousBitmap);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(sheet);
+    return drawn;
+}
+
+bool compareCaption(int x, int y, int width, int height, int pixels, const std::string& text)
+{
+    POINT at {};
+    if (!toScreen(x, y, at) || width <= 0 || height <= 0)
+        return false;
+    HDC screen = ::GetDC(nullptr);
+    const auto drawn = pixelsOf(screen, at.x, at.y, width, height);
+    // The paper is the commonest colour, the text the one furthest from it.
+    std::map<std::uint32_t, int> counts;
+    for (auto pixel : drawn)
+        ++counts[pixel];
+    const std::uint32_t paper
+        = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+              return a.second < b.second;
+          })->first;
+    std::uint32_t colour = paper;
+    for (const auto& [candidate, count] : counts)
+        if (std::abs(lightness(candidate) - lightness(paper))
+            > std::abs(lightness(colour) - lightness(paper)))
+            colour = candidate;
+    if (colour != paper)
+        for (const auto& [name, ink] : {
+                 std::pair {"program", inkOf(drawn, width, lightness(paper), lightness(colour))},
+                 std::pair {"regular",
+                     inkOf(systemText(screen, width, height, paper, colour, pixels, false, text),
+                         width, lightness(paper), lightness(colour))},
+                 std::pair {"bold",
+                     inkOf(systemText(screen, width, height, paper, colour, pixels, true, text),
+                         width, lightness(paper), lightness(colour))},
+             })
+            std::printf(
+                "%s ink=%ld width=%d greys=%zu\n", name, ink.laid / 255, ink.width, ink.greys);
+    ::ReleaseDC(nullptr, screen);
+    return colour != paper;
+}
+
 void typeOver(const std::string& digits)
 {
     key(VK_CONTROL, true);
@@ -265,6 +394,10 @@ int main(int argc, char** argv)
                         {number(i + 1), number(i + 2), number(i + 1) + number(i + 3),
                             number(i + 2) + number(i + 4)}));
             i += 4;
+        } else if (action == "caption" && i + 6 < args.size()) {
+            ok = compareCaption(number(i + 1), number(i + 2), number(i + 3), number(i + 4),
+                number(i + 5), args[i + 6]);
+            i += 6;
         } else if (action == "close") {
             const HWND main = mainWindow();
             ok = main != nullptr && ::PostMessageA(main, WM_CLOSE, 0, 0) != FALSE;
