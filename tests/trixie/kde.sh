@@ -9,7 +9,8 @@
 # stops a run once per press, held or tapped, as the working indicator
 # showing and hiding in KWin's window list says. Started again, it finds its
 # shortcut kept and the desktop is not asked again. Whatever the desktop
-# would open (its shortcut settings, a browser) goes to a recorder.
+# would open (its shortcut settings, a browser) goes to a recorder. Through
+# Xwayland, the stop of a run brings the minimized window back.
 source /src/tests/lib/x11.sh
 VANTREL=/src/build-trixie/vantrel
 [ -x "$VANTREL" ] || fail "no $VANTREL: tests/trixie/in-root.sh builds it"
@@ -48,8 +49,13 @@ printf '[Desktop Entry]\nType=Application\nName=Key presser\nExec=%s\nX-KDE-Wayl
 # environment: it must be there before kwin starts the portal.
 dbus-update-activation-environment XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY \
   XDG_RUNTIME_DIR PATH DEFAULT_BROWSER BROWSER QT_QPA_PLATFORM=wayland
-QT_QPA_PLATFORM=wayland QT_LOGGING_RULES="js.debug=true" \
-  kwin_wayland --virtual --no-lockscreen --width 1280 --height 1024 >"$WORK/kwin.log" 2>&1 &
+# With Xwayland (its sockets' folder must exist), whose display KWin tells
+# only the programs it starts.
+printf '#!/bin/sh\necho "$DISPLAY $XAUTHORITY" >%s\nexec sleep infinity\n' "$WORK/xwayland" >"$WORK/tell-display"
+chmod +x "$WORK/tell-display"
+mkdir -p -m 1777 /tmp/.X11-unix
+QT_QPA_PLATFORM=wayland QT_LOGGING_RULES="js.debug=true" kwin_wayland --virtual --no-lockscreen \
+  --width 1280 --height 1024 --xwayland "$WORK/tell-display" >"$WORK/kwin.log" 2>&1 &
 PIDS+=($!)
 portal_up() {
   dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
@@ -126,4 +132,16 @@ press_f9 150 off
 [ "$(wc -l <"$WORK/opened" 2>/dev/null || echo 0)" = "$asked" ] ||
   fail "started again, the desktop was asked again: $(cat "$WORK/opened")"
 stop_program
-echo "ok: on KDE Plasma $(dpkg-query -W -f='${Version}' kwin-wayland), F9 through the portal toggles once per press, held or tapped, from another Wayland application"
+
+# An X client of KWin's own window manager, through Xwayland: a run
+# minimizes the window, and the F9 that stops it brings it back.
+wait_until 30 grep -q "^:" "$WORK/xwayland" || fail "KWin started no Xwayland: $(tail -n 20 "$WORK/kwin.log")"
+read -r xdisplay xauthority <"$WORK/xwayland"
+DISPLAY=$xdisplay XAUTHORITY=$xauthority QT_QPA_PLATFORM=xcb start_program
+press_f9 150 on
+wait_until 10 has_window "^$VANTREL_PID Vantrel .* minimized=true" || fail "the run did not minimize the window: $(windows)"
+press_f9 150 off
+wait_until 10 has_window "^$VANTREL_PID Vantrel .* minimized=false hidden=false" ||
+  fail "through Xwayland, the stop did not bring the window back: $(windows)"
+stop_program
+echo "ok: on KDE Plasma $(dpkg-query -W -f='${Version}' kwin-wayland), F9 through the portal toggles once per press, held or tapped, from another Wayland application; through Xwayland the stop brings the window back"
