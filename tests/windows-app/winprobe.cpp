@@ -34,7 +34,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -188,26 +187,42 @@ bool mouseAt(int x, int y, std::initializer_list<DWORD> buttons, DWORD data = 0)
     return true;
 }
 
-// The pixels of a rectangle of a device context, row by row, as 0xRRGGBB.
-std::vector<std::uint32_t> pixelsOf(HDC source, int x, int y, int width, int height)
-{
-    BITMAPINFO info {};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC copy = ::CreateCompatibleDC(source);
-    HBITMAP bitmap = ::CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = ::SelectObject(copy, bitmap);
-    ::BitBlt(copy, 0, 0, width, height, source, x, y, SRCCOPY);
-    ::GdiFlush();
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * height);
-    ::SelectObject(copy, previous);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(copy);
-    for (auto& pixel : pixels)
-        pixel &= 0xFFFFFF;
-    return pixels;
-}
+// A picture of its own to draw on, its pixels read back as 0xRRGGBB.
+class Sheet {
+public:
+    Sheet(int width, int height)
+        : size_(static_cast<std::size_t>(width) * height)
+    {
+        BITMAPINFO info {};
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        bitmap_ = ::CreateDIBSection(
+            dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        previous_ = ::SelectObject(dc, bitmap_);
+    }
+    ~Sheet()
+    {
+        ::SelectObject(dc, previous_);
+        ::DeleteObject(bitmap_);
+        ::DeleteDC(dc);
+    }
+    Sheet(const Sheet&) = delete;
+    Sheet& operator=(const Sheet&) = delete;
+    std::vector<std::uint32_t> pixels() const
+    {
+        ::GdiFlush();
+        std::vector<std::uint32_t> pixels(bits_, bits_ + (bits_ != nullptr ? size_ : 0));
+        for (auto& pixel : pixels)
+            pixel &= 0xFFFFFF;
+        return pixels;
+    }
+    const HDC dc = ::CreateCompatibleDC(nullptr);
+
+private:
+    std::size_t size_;
+    std::uint32_t* bits_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
 
 int lightness(std::uint32_t rgb)
 {
@@ -215,21 +230,18 @@ int lightness(std::uint32_t rgb)
         (((rgb >> 16) & 0xFF) * 299 + ((rgb >> 8) & 0xFF) * 587 + (rgb & 0xFF) * 114) / 1000);
 }
 
-struct Ink {
-    long laid = 0; // in 255ths of a fully inked pixel
-    int width = 0;
-    std::size_t greys = 0;
-};
-
-// The ink of text in `text` lightness on `paper`, whatever the two are.
-Ink inkOf(const std::vector<std::uint32_t>& pixels, int width, int paper, int text)
+// Text in `text` lightness on `paper`: the ink laid (in whole pixels), the
+// columns from the first half-inked one to the last, and the shades of grey
+// on its edges.
+void printInk(
+    const char* name, const std::vector<std::uint32_t>& pixels, int width, int paper, int text)
 {
-    Ink ink;
+    long laid = 0;
     std::set<int> greys;
     int left = width, right = -1;
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         const int cover = std::clamp((lightness(pixels[i]) - paper) * 255 / (text - paper), 0, 255);
-        ink.laid += cover;
+        laid += cover;
         if (cover > 38 && cover < 217)
             greys.insert(cover);
         if (cover > 127) {
@@ -237,74 +249,51 @@ Ink inkOf(const std::vector<std::uint32_t>& pixels, int width, int paper, int te
             right = std::max(right, static_cast<int>(i % width));
         }
     }
-    ink.width = right - left + 1;
-    ink.greys = greys.size();
-    return ink;
+    std::printf(
+        "%s ink=%ld width=%d greys=%zu\n", name, laid / 255, right - left + 1, greys.size());
 }
 
-COLORREF bgr(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
-
-// `text` as the system draws it in Tahoma of `pixels` pixels, on a sheet of
-// the given size and colours.
-std::vector<std::uint32_t> systemText(HDC screen, int width, int height, std::uint32_t paper,
-    std::uint32_t colour, int pixels, bool bold, const std::string& text)
-{
-    HDC sheet = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previousBitmap = ::SelectObject(sheet, bitmap);
-    HBRUSH fill = ::CreateSolidBrush(bgr(paper));
-    const RECT all {0, 0, width, height};
-    ::FillRect(sheet, &all, fill);
-    ::DeleteObject(fill);
-    HFONT font = ::CreateFontA(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
-        DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Tahoma");
-    const HGDIOBJ previousFont = ::SelectObject(sheet, font);
-    ::SetTextColor(sheet, bgr(colour));
-    ::SetBkMode(sheet, TRANSPARENT);
-    ::TextOutA(sheet, 2, 2, text.c_str(), static_cast<int>(text.size()));
-    auto drawn = pixelsOf(sheet, 0, 0, width, height);
-    ::SelectObject(sheet, previousFont);
-    ::DeleteObject(font);
-    ::SelectObject(sheet, previousBitmap);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(sheet);
-    return drawn;
-}
-
+// The rectangle's first pixel is its paper, the pixel furthest from it in
+// lightness its text.
 bool compareCaption(int x, int y, int width, int height, int pixels, const std::string& text)
 {
     POINT at {};
     if (!toScreen(x, y, at) || width <= 0 || height <= 0)
         return false;
+    Sheet shot(width, height);
     HDC screen = ::GetDC(nullptr);
-    const auto drawn = pixelsOf(screen, at.x, at.y, width, height);
-    // The paper is the commonest colour, the text the one furthest from it.
-    std::map<std::uint32_t, int> counts;
-    for (auto pixel : drawn)
-        ++counts[pixel];
-    const std::uint32_t paper
-        = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-              return a.second < b.second;
-          })->first;
-    std::uint32_t colour = paper;
-    for (const auto& [candidate, count] : counts)
-        if (std::abs(lightness(candidate) - lightness(paper))
-            > std::abs(lightness(colour) - lightness(paper)))
-            colour = candidate;
-    if (colour != paper)
-        for (const auto& [name, ink] : {
-                 std::pair {"program", inkOf(drawn, width, lightness(paper), lightness(colour))},
-                 std::pair {"regular",
-                     inkOf(systemText(screen, width, height, paper, colour, pixels, false, text),
-                         width, lightness(paper), lightness(colour))},
-                 std::pair {"bold",
-                     inkOf(systemText(screen, width, height, paper, colour, pixels, true, text),
-                         width, lightness(paper), lightness(colour))},
-             })
-            std::printf(
-                "%s ink=%ld width=%d greys=%zu\n", name, ink.laid / 255, ink.width, ink.greys);
+    ::BitBlt(shot.dc, 0, 0, width, height, screen, at.x, at.y, SRCCOPY);
     ::ReleaseDC(nullptr, screen);
-    return colour != paper;
+    const auto drawn = shot.pixels();
+    const std::uint32_t paper = drawn.front();
+    const std::uint32_t colour
+        = *std::max_element(drawn.begin(), drawn.end(), [&](std::uint32_t a, std::uint32_t b) {
+              return std::abs(lightness(a) - lightness(paper))
+                  < std::abs(lightness(b) - lightness(paper));
+          });
+    if (lightness(colour) == lightness(paper))
+        return false;
+    printInk("program", drawn, width, lightness(paper), lightness(colour));
+    for (const bool bold : {false, true}) {
+        Sheet sheet(width, height);
+        const auto bgr
+            = [](std::uint32_t rgb) { return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF); };
+        HBRUSH fill = ::CreateSolidBrush(bgr(paper));
+        const RECT all {0, 0, width, height};
+        ::FillRect(sheet.dc, &all, fill);
+        ::DeleteObject(fill);
+        HFONT font = ::CreateFontA(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
+            DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Tahoma");
+        const HGDIOBJ previous = ::SelectObject(sheet.dc, font);
+        ::SetTextColor(sheet.dc, bgr(colour));
+        ::SetBkMode(sheet.dc, TRANSPARENT);
+        ::TextOutA(sheet.dc, 2, 2, text.c_str(), static_cast<int>(text.size()));
+        ::SelectObject(sheet.dc, previous);
+        ::DeleteObject(font);
+        printInk(
+            bold ? "bold" : "regular", sheet.pixels(), width, lightness(paper), lightness(colour));
+    }
+    return true;
 }
 
 void typeOver(const std::string& digits)
