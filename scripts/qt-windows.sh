@@ -102,10 +102,10 @@ printf '%s\n' "$toolchain_text" >"$prefix/mingw-w64.cmake"
 mkdir -p "$work/build"
 (
   cd "$work/build" &&
-    nice -n 19 "$src/configure" -prefix "$prefix" "${options[@]}" -- \
+    "$src/configure" -prefix "$prefix" "${options[@]}" -- \
       -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
       -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64.cmake" &&
-    nice -n 19 cmake --build . --parallel "$(nproc)" &&
+    cmake --build . --parallel "$(nproc)" &&
     cmake --install .
 ) >>"$log" 2>&1 || {
   tail -n 40 "$log" >&2

@@ -150,7 +150,7 @@ rm -rf "$root"
 # debootstrap mounts /proc and /sys in the root itself: in a mount namespace
 # of its own, a failure cannot leave them behind.
 unshare --mount --propagation private \
-  nice -n 10 debootstrap --variant="$variant" "$suite" "$root" "$mirror" >"$log" 2>&1 || {
+  debootstrap --variant="$variant" "$suite" "$root" "$mirror" >"$log" 2>&1 || {
   tail -n 30 "$log" >&2
   echo "trixie-root: debootstrap failed; the whole log is $log" >&2
   exit 1
@@ -162,7 +162,7 @@ printf '%s\n' "$entries" >"$root/etc/apt/sources.list.d/debian.sources"
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod +x "$root/usr/sbin/policy-rc.d"
 enter "$root" "$checkout" sh -c "apt-get update -qq &&
-  nice -n 10 apt-get install -y -qq --no-install-recommends ${packages[*]} && apt-get clean" \
+  apt-get install -y -qq --no-install-recommends ${packages[*]} && apt-get clean" \
   >>"$log" 2>&1 || {
   tail -n 30 "$log" >&2
   echo "trixie-root: installing the packages failed; the whole log is $log" >&2

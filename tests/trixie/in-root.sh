@@ -8,7 +8,7 @@ echo "trixie: $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(dpkg-query -W -f
   "$(g++ --version | head -n1)"
 cmake -S . -B build-trixie -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_BUILD_TESTS=ON \
   -DVANTREL_WARNINGS_AS_ERRORS=ON >/dev/null
-nice -n 10 cmake --build build-trixie --parallel
+cmake --build build-trixie --parallel
 ctest --test-dir build-trixie -L unit --output-on-failure
 
 apt-get install -y -qq ./build-trixie/package/vantrel_*.deb >build-trixie/install.log 2>&1 ||
