@@ -28,7 +28,7 @@ at_stop=$(presses)
 sleep 1.5
 [ "$(presses)" = "$at_stop" ] || fail "clicks came after the run stopped: $(cat "$WORK/clicks")"
 
-grep -v '^ready' "$WORK/clicks" >"$WORK/run"
+grep -v '^ready' "$WORK/clicks" >"$WORK/run" || fail "no click reached the listener; the state is: $(probe state)"
 awk -v gaps="$WORK/gaps" '
   NR % 2 == 1 && $3 != "down" { print "line " NR " is not a press: " $0; bad = 1 }
   NR % 2 == 0 && $3 != "up"   { print "line " NR " is not a release: " $0; bad = 1 }
