@@ -17,8 +17,8 @@ mkdir -p build-trixie
 setsid nice -n 10 scripts/trixie-root.sh >build-trixie/trixie-root.log 2>&1 &
 trixie_root=$!
 trap 'kill -- -"$qt_windows" -"$trixie_root" 2>/dev/null || true' EXIT
-# Once nothing else waits on it, background work gets a normal share again:
-# on a machine kept busy by others, a niced build would hardly ever end.
+# When the script comes to wait for a background job, the job gets a normal
+# share again: on a machine kept busy by others, a niced build hardly runs.
 finish() {
   renice -n 0 -g "$1" >/dev/null 2>&1 || true
   wait "$1"
