@@ -61,10 +61,13 @@ no_wm_clients() { ! wm_has_clients; }
 
 # Starts the program in the background with the given environment additions
 # (in folder $VANTREL_CWD when it is set); its output goes to
-# $WORK/vantrel.log and its pid to VANTREL_PID.
+# $WORK/vantrel.log and its pid to VANTREL_PID. The log is emptied here, not
+# by the background process: that one may open it only after the caller has
+# read it, and the caller would find the last program's lines.
 start_vantrel() {
   : "${VANTREL:?VANTREL must name the vantrel binary}"
-  (cd "${VANTREL_CWD:-.}" && exec env "$@" "$VANTREL") >"$WORK/vantrel.log" 2>&1 &
+  : >"$WORK/vantrel.log"
+  (cd "${VANTREL_CWD:-.}" && exec env "$@" "$VANTREL") >>"$WORK/vantrel.log" 2>&1 &
   VANTREL_PID=$!
   PIDS+=("$VANTREL_PID")
 }
@@ -77,11 +80,12 @@ stop_vantrel() {
 
 # Starts xclickwatch with the arguments after $1, recording into file $1,
 # and returns once its window is up (false after 30 s): WATCH is the window,
-# WATCH_PID the process.
+# WATCH_PID the process. The log is emptied first, as start_vantrel's is.
 watch_clicks() {
   local log=$1
   shift
-  "$TEST_TOOLS/xclickwatch" "$@" >"$log" 2>"$log.err" &
+  : >"$log"
+  "$TEST_TOOLS/xclickwatch" "$@" >>"$log" 2>"$log.err" &
   WATCH_PID=$!
   PIDS+=("$WATCH_PID")
   wait_until 30 grep -q '^ready' "$log" 2>/dev/null || return 1
