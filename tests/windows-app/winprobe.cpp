@@ -11,7 +11,8 @@
 //   backtab, down    Shift+Tab, the down arrow
 //   text DIGITS      select the focused field's text and type DIGITS over it
 //   f9 HOLD_MS       press F9, hold it, let it go
-//   pointer X Y      move the pointer to (X, Y) of the screen
+//   pointer X Y      move the pointer to (X, Y) of the screen, and keep it
+//                    there until it has stayed for a second
 //   pixel X Y        the colour at (X, Y) of the main window's client area, RRGGBB
 //   colours X Y W H  how many colours that rectangle of the client area shows
 //   caption X Y W H PX TEXT
@@ -115,11 +116,14 @@ bool printState()
     ::ClientToScreen(main, &centre);
     POINT origin {0, 0};
     ::ClientToScreen(main, &origin);
-    std::printf(
-        "main client=%ldx%ld at=%ld,%ld topmost=%d iconic=%d above=%s colours=%zu active=%d",
+    POINT pointer {};
+    ::GetCursorPos(&pointer);
+    std::printf("main client=%ldx%ld at=%ld,%ld topmost=%d iconic=%d above=%s colours=%zu "
+                "active=%d pointer=%ld,%ld",
         client.right, client.bottom, origin.x, origin.y, topmost(main) ? 1 : 0,
         ::IsIconic(main) ? 1 : 0, titleOf(rootAt(centre)).c_str(),
-        ::IsIconic(main) ? 0 : coloursIn(main, corner), ::GetForegroundWindow() == main ? 1 : 0);
+        ::IsIconic(main) ? 0 : coloursIn(main, corner), ::GetForegroundWindow() == main ? 1 : 0,
+        pointer.x, pointer.y);
 
     const HWND working = findWindow("working", false);
     if (working == nullptr || !::IsWindowVisible(working)) {
@@ -185,6 +189,30 @@ bool mouseAt(int x, int y, std::initializer_list<DWORD> buttons, DWORD data = 0)
         ::mouse_event(absolute | button, nx, ny, data, 0);
     }
     return true;
+}
+
+// The pointer put at (x, y) and kept there until it has stayed for a second.
+// A window that reports a move of an earlier action late (the program's, when
+// the machine is busy) makes Wine put the pointer back there, and the clicks
+// of a run would then go to that place instead.
+bool pointerTo(int x, int y)
+{
+    constexpr int checksHeld = 10;
+    int held = 0;
+    for (int check = 0; check < 100 && held < checksHeld; ++check) {
+        POINT at {};
+        if (!::GetCursorPos(&at))
+            return false;
+        if (at.x == x && at.y == y) {
+            ++held;
+        } else {
+            held = 0;
+            if (!::SetCursorPos(x, y))
+                return false;
+        }
+        ::Sleep(100);
+    }
+    return held == checksHeld;
 }
 
 // A picture of its own to draw on, its pixels read back as 0xRRGGBB.
@@ -369,7 +397,7 @@ int main(int argc, char** argv)
             ::Sleep(static_cast<DWORD>(number(++i)));
             key(VK_F9, false);
         } else if (action == "pointer") {
-            ok = ::SetCursorPos(number(i + 1), number(i + 2)) != FALSE;
+            ok = pointerTo(number(i + 1), number(i + 2));
             i += 2;
         } else if (action == "pixel") {
             ok = printPixel(number(i + 1), number(i + 2));
