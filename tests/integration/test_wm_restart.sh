@@ -25,6 +25,12 @@ announced_other_than() {
   [ "$now" != "$1" ] || [ "${2:-}" = gone ] && xwininfo -id "$now" >/dev/null 2>&1
 }
 
+# Window $1 is a child of the root window again, no window manager's frame.
+handed_back() {
+  xwininfo -tree -id "$1" 2>/dev/null |
+    awk '/Root window id:/ { root = $4 } /Parent window id:/ { parent = $4 } END { exit !root || root != parent }'
+}
+
 # Starts window manager $1 on $DISPLAY: openbox replaces one that runs,
 # fluxbox is ended and started again. Returns once it has announced itself.
 run_wm() {
@@ -34,8 +40,16 @@ run_wm() {
     openbox) openbox --sm-disable --replace >>"$WORK/openbox.log" 2>&1 & ;;
     fluxbox)
       # Killed, it could not hand the windows back: the X server would map
-      # the iconic one. On a loaded machine its own ending takes a while.
-      [ -z "${WM_PID:-}" ] || end_child "$WM_PID" 60
+      # the iconic one. So it is asked to end, and killed 5 s after it has
+      # handed window $2 back (or has not in 10 s): fluxbox on libX11 1.8
+      # can hang for ever as it ends, in a call to X that takes the display's
+      # lock twice, most often after the handing back. A window mapped by a
+      # kill before it is minimized again by restart_wm.
+      if [ -n "${WM_PID:-}" ]; then
+        kill "$WM_PID" 2>/dev/null || true
+        wait_until 10 handed_back "$2" || echo "fluxbox: the window was not handed back in 10 s" >&2
+        end_child "$WM_PID" 5
+      fi
       fluxbox >>"$WORK/fluxbox.log" 2>&1 &
       ;;
   esac
@@ -52,7 +66,7 @@ run_wm() {
 restart_wm() {
   local try
   for try in 1 2 3 4 5; do
-    run_wm "$2"
+    run_wm "$2" "$1"
     wait_until 20 lists "$1" || fail "$2: the new window manager does not list the window"
     wait_until 10 iconic "$1" && return
     back "$1" || fail "$2: the window is neither iconic nor back after the restart"
