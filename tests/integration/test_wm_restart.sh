@@ -34,7 +34,7 @@ handed_back() {
 # Starts window manager $1 on $DISPLAY: openbox replaces one that runs,
 # fluxbox is ended and started again. Returns once it has announced itself.
 run_wm() {
-  local before ended
+  local before
   before=$(wm_check)
   case $1 in
     openbox) openbox --sm-disable --replace >>"$WORK/openbox.log" 2>&1 & ;;
@@ -50,14 +50,33 @@ run_wm() {
         wait_until 10 handed_back "$2" || echo "fluxbox: the window was not handed back in 10 s" >&2
         end_child "$WM_PID" 5
       fi
-      fluxbox >>"$WORK/fluxbox.log" 2>&1 &
+      start_fluxbox "$before" || fail "fluxbox did not start: $(tail -n 5 "$WORK/fluxbox.log")"
+      return
       ;;
   esac
   WM_PID=$!
   PIDS+=("$WM_PID")
-  if [ "$1" = fluxbox ]; then ended=gone; else ended=; fi
-  wait_until 60 announced_other_than "$before" $ended || fail "$1 did not start"
+  wait_until 60 announced_other_than "$before" || fail "$1 did not start"
 }
+
+# Starts fluxbox until one announces itself, once the X server has let go of
+# the one before, whose announcing window was $1: a new one that finds the
+# old one still there ends, and it can hang as it does (the same lock).
+start_fluxbox() {
+  local try
+  case $1 in 0x*) wait_until 10 gone "$1" || echo "fluxbox: the old one's window outlived it by 10 s" >&2 ;; esac
+  for try in 1 2 3; do
+    fluxbox >>"$WORK/fluxbox.log" 2>&1 &
+    WM_PID=$!
+    PIDS+=("$WM_PID")
+    wait_until 20 announced_or_ended "$1" && ! ended "$WM_PID" && return
+    echo "fluxbox: start $try did not announce itself; starting another" >&2
+    end_child "$WM_PID" 5
+  done
+  return 1
+}
+gone() { ! xwininfo -id "$1" >/dev/null 2>&1; }
+announced_or_ended() { announced_other_than "$1" gone || ended "$WM_PID"; }
 
 # Restarts the window manager and waits until it holds window $1 again, iconic.
 # Openbox maps its windows as it ends, and a loaded new one can take the
