@@ -43,8 +43,8 @@ run_wm() {
       # the iconic one. So it is asked to end, and killed 5 s after it has
       # handed window $2 back (or has not in 10 s): fluxbox on libX11 1.8
       # can hang for ever as it ends, in a call to X that takes the display's
-      # lock twice, most often after the handing back. A window mapped by a
-      # kill before it is minimized again by restart_wm.
+      # lock twice, most often after the handing back. When the kill comes
+      # before it, the X server maps the window and restart_wm minimizes it.
       if [ -n "${WM_PID:-}" ]; then
         kill "$WM_PID" 2>/dev/null || true
         wait_until 10 handed_back "$2" || echo "fluxbox: the window was not handed back in 10 s" >&2
