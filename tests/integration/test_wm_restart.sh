@@ -22,8 +22,10 @@ announced_other_than() {
   local now
   now=$(wm_check)
   case $now in 0x*) ;; *) return 1 ;; esac
-  [ "$now" != "$1" ] || [ "${2:-}" = gone ] && xwininfo -id "$now" >/dev/null 2>&1
+  [ "$now" != "$1" ] || [ "${2:-}" = gone ] && exists "$now"
 }
+exists() { xwininfo -id "$1" >/dev/null 2>&1; }
+gone() { ! exists "$1"; }
 
 # Window $1 is a child of the root window again, no window manager's frame.
 handed_back() {
@@ -75,7 +77,6 @@ start_fluxbox() {
   done
   return 1
 }
-gone() { ! xwininfo -id "$1" >/dev/null 2>&1; }
 announced_or_ended() { announced_other_than "$1" gone || ended "$WM_PID"; }
 
 # Restarts the window manager and waits until it holds window $1 again, iconic.
