@@ -7,9 +7,11 @@
 // follows. For each hold given in milliseconds, after a random pause, F9 goes
 // down and comes up that much later; the client then waits up to --wait
 // seconds for a first toggle and --quiet seconds more for any other, and
-// prints one line: "<hold> <toggles>". With --desktop, a stand-in for the
-// desktop presses F9 instead, told "down" and "up" through the FIFO named.
-//   xf9hold [--wait S] [--quiet S] [--desktop FIFO] HOLD_MS...
+// prints one line: "<hold> <toggles>". A hold such as 150+150 is two
+// presses with no pause between them: F9 comes up and at once goes down
+// again. With --desktop, a stand-in for the desktop presses F9 instead,
+// told "down" and "up" through the FIFO named.
+//   xf9hold [--wait S] [--quiet S] [--desktop FIFO] HOLD_MS[+HOLD_MS...]...
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -91,7 +93,7 @@ int main(int argc, char** argv)
 {
     double wait = 5, quiet = 0.8;
     std::FILE* desktop = nullptr;
-    std::vector<int> holds;
+    std::vector<std::string> holds;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--wait" && i + 1 < argc)
@@ -101,12 +103,13 @@ int main(int argc, char** argv)
         else if (arg == "--desktop" && i + 1 < argc)
             desktop = std::fopen(argv[++i], "w");
         else
-            holds.push_back(std::atoi(argv[i]));
+            holds.push_back(arg);
     }
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr || holds.empty()) {
         std::fprintf(stderr,
-            "usage: xf9hold [--wait S] [--quiet S] [--desktop FIFO] HOLD_MS... (with a display)\n");
+            "usage: xf9hold [--wait S] [--quiet S] [--desktop FIFO] HOLD_MS[+HOLD_MS...]... (with "
+            "a display)\n");
         return 2;
     }
     Window working = 0;
@@ -124,25 +127,36 @@ int main(int argc, char** argv)
     XGetWindowAttributes(display, working, &attributes);
     Watch watch {display, working, attributes.map_state != IsUnmapped};
     const KeyCode f9 = XKeysymToKeycode(display, XK_F9);
-    auto press = [&](bool down) {
-        if (desktop != nullptr) {
-            std::fputs(down ? "down\n" : "up\n", desktop);
-            std::fflush(desktop);
-            return;
+    // F9 goes through each of `steps` (true: down) in one go.
+    auto press = [&](std::initializer_list<bool> steps) {
+        for (const bool down : steps) {
+            if (desktop != nullptr)
+                std::fputs(down ? "down\n" : "up\n", desktop);
+            else
+                XTestFakeKeyEvent(display, f9, down ? True : False, CurrentTime);
         }
-        XTestFakeKeyEvent(display, f9, down ? True : False, CurrentTime);
-        XFlush(display);
+        if (desktop != nullptr)
+            std::fflush(desktop);
+        else
+            XFlush(display);
     };
 
     // Random pauses put the presses at random points between two polls.
     std::mt19937 random(std::random_device {}());
     std::uniform_real_distribution<double> pause(0.3, 0.7);
-    for (const int hold : holds) {
+    for (const std::string& hold : holds) {
         watch.read(pause(random));
         const int before = watch.changes;
-        press(true);
-        watch.read(hold / 1000.0);
-        press(false);
+        press({true});
+        for (const char* part = hold.c_str();;) {
+            char* end = nullptr;
+            watch.read(static_cast<double>(std::strtol(part, &end, 10)) / 1000.0);
+            if (*end != '+')
+                break;
+            press({false, true});
+            part = end + 1;
+        }
+        press({false});
         const double released = now();
         // Done once nothing has changed for `quiet` seconds after the release
         // and after the last toggle, or when nothing came within `wait`.
@@ -154,7 +168,7 @@ int main(int argc, char** argv)
             if ((toggled && since >= quiet) || (!toggled && now() - released >= wait))
                 break;
         }
-        std::printf("%d %d\n", hold, watch.changes - before);
+        std::printf("%s %d\n", hold.c_str(), watch.changes - before);
         std::fflush(stdout);
     }
     XCloseDisplay(display);

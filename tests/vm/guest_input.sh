@@ -125,7 +125,8 @@ kill "$vantrel"
 wait "$vantrel" 2>/dev/null || true
 
 # F9's state as the key backend reports it, query by query: a tap between
-# two queries, then a hold long enough to auto-repeat.
+# two queries, then a hold long enough to auto-repeat, released and pressed
+# again before the next query: the poller must see it up first.
 query() {
   echo >&5
   read -r state <&6
@@ -145,6 +146,10 @@ keyboard down
 expect 8001 "once down"
 sleep 0.7 # the kernel repeats a key held for 250 ms every 33 ms
 expect 8000 "while held and repeating"
+keyboard up
+keyboard down
+expect 0000 "released and pressed again since a query found it down"
+expect 8001 "at the query after"
 keyboard up
 expect 0000 "after the release"
 echo "key states ok"

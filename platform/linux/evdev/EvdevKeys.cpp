@@ -115,11 +115,16 @@ void EvdevKeys::readEvents(const Keyboard& keyboard)
         }
         const auto count = static_cast<std::size_t>(bytes) / sizeof(input_event);
         for (std::size_t i = 0; i < count; ++i) {
-            // Value 1 is a press; 2, an auto-repeat of a held key, is none.
-            if (events[i].type != EV_KEY || events[i].value != 1)
+            // Value 1 is a press, 0 a release; 2, an auto-repeat of a held
+            // key, is no press.
+            if (events[i].type != EV_KEY || (events[i].value != 1 && events[i].value != 0))
                 continue;
-            if (const auto index = indexOfKeyCode(events[i].code))
-                pressed_ |= 1u << *index;
+            if (const auto index = indexOfKeyCode(events[i].code)) {
+                if (events[i].value == 1)
+                    reports_[*index].pressed();
+                else
+                    reports_[*index].released();
+            }
         }
     }
 }
@@ -152,11 +157,8 @@ KeyState EvdevKeys::asyncKeyState(int virtualKey)
     }
     std::erase_if(keyboards_, [](const Keyboard& keyboard) { return keyboard.fd < 0; });
 
-    const std::uint32_t bit = 1u << *index;
-    const bool pressedSince = (pressed_ & bit) != 0;
-    pressed_ &= ~bit;
-    return static_cast<std::uint16_t>(
-        (down ? key::Down : 0) | (pressedSince ? key::PressedSinceLastQuery : 0));
+    static_assert(std::tuple_size_v<decltype(reports_)> == functionKeys.size());
+    return reports_[*index].query(down);
 }
 
 } // namespace platform::evdev

@@ -6,7 +6,9 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/linux/KeyReport.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -43,7 +45,7 @@ private:
     int watch_; // inotify on /dev/input: devices come and go
     bool rescan_ = false;
     std::vector<Keyboard> keyboards_;
-    std::uint32_t pressed_ = 0; // bit n: F(n+1) pressed since its last query
+    std::array<linux_keys::KeyReport, 24> reports_; // F1 .. F24
 };
 
 } // namespace platform::evdev

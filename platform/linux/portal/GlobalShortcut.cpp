@@ -310,7 +310,10 @@ void GlobalShortcut::receive(DBusMessage* message)
         // The desktop repeats Activated while the key is held: only the
         // first is a press.
         const bool down = member == "Activated";
-        pressed_ = pressed_ || (down && !down_);
+        if (down && !down_)
+            report_.pressed();
+        else if (!down && down_)
+            report_.released();
         down_ = down;
     }
 }
@@ -327,9 +330,7 @@ KeyState GlobalShortcut::asyncKeyState(int virtualKey)
     pump();
     if (virtualKey != key::F9 || step_ != Step::Bound || !lost_.empty())
         return 0;
-    const bool pressed = std::exchange(pressed_, false);
-    return static_cast<KeyState>(
-        (down_ ? key::Down : 0) | (pressed ? key::PressedSinceLastQuery : 0));
+    return report_.query(down_);
 }
 
 } // namespace platform::portal

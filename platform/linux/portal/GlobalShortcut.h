@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/linux/KeyReport.h"
 
 #include <dbus/dbus.h>
 
@@ -53,7 +54,7 @@ private:
     std::string bindRequest_;
     std::string lost_;
     bool down_ = false;
-    bool pressed_ = false;
+    linux_keys::KeyReport report_;
 };
 
 } // namespace platform::portal

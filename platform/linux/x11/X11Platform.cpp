@@ -6,6 +6,7 @@
 // page, found through PATH and started without a shell.
 #include "X11Platform.h"
 
+#include "platform/linux/KeyReport.h"
 #include "platform/linux/WindowSystem.h"
 #include "platform/linux/posix/Spawn.h"
 
@@ -101,11 +102,7 @@ public:
                 held.heldBy.insert(unknownDevice);
             key = keys_.emplace(code, held).first;
         }
-        const std::uint16_t state
-            = static_cast<std::uint16_t>((key->second.heldBy.empty() ? 0 : key::Down)
-                | (key->second.pressed ? key::PressedSinceLastQuery : 0));
-        key->second.pressed = false;
-        return state;
+        return key->second.report.query(!key->second.heldBy.empty());
     }
 
     // Takes one event of the connection; false when it is not a raw key event.
@@ -126,19 +123,22 @@ public:
 private:
     struct Key {
         std::set<int> heldBy; // the devices holding it down
-        bool pressed = false;
+        linux_keys::KeyReport report;
     };
     static constexpr int unknownDevice = -1; // held before it was followed
 
     static void apply(Key& key, const XIRawEvent& raw)
     {
+        const bool wasUp = key.heldBy.empty();
         if (raw.evtype == XI_RawKeyRelease) {
             key.heldBy.erase(raw.sourceid);
             key.heldBy.erase(unknownDevice);
+            if (!wasUp && key.heldBy.empty())
+                key.report.released();
         } else if (raw.evtype == XI_RawKeyPress && (raw.flags & XIKeyRepeat) == 0) {
-            const bool wasUp = key.heldBy.empty();
             key.heldBy.insert(raw.sourceid);
-            key.pressed = key.pressed || wasUp;
+            if (wasUp)
+                key.report.pressed();
         }
     }
 
