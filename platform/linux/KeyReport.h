@@ -3,8 +3,8 @@
 // What one GetAsyncKeyState-style query of a followed key reports, from the
 // presses and releases seen since the previous query. A poller that found the
 // key down last time and finds it down and pressed again now cannot tell a
-// new press from a key held throughout (Windows sets the pressed bit for
-// auto-repeat too), so it must see the key come up first: when the key came
+// new press from a key held throughout (on Windows the pressed bit can come
+// from auto-repeat), so it must see the key come up first: when the key came
 // up and went down again since a query that found it down, that query reports
 // it up and keeps the new press for the next.
 #pragma once
