@@ -127,18 +127,18 @@ int main(int argc, char** argv)
     XGetWindowAttributes(display, working, &attributes);
     Watch watch {display, working, attributes.map_state != IsUnmapped};
     const KeyCode f9 = XKeysymToKeycode(display, XK_F9);
-    // F9 goes through each of `steps` (true: down) in one go.
-    auto press = [&](std::initializer_list<bool> steps) {
-        for (const bool down : steps) {
-            if (desktop != nullptr)
-                std::fputs(down ? "down\n" : "up\n", desktop);
-            else
-                XTestFakeKeyEvent(display, f9, down ? True : False, CurrentTime);
-        }
+    // F9 goes down or up with the next flush(), together with any step
+    // before it.
+    auto press = [&](bool down) {
+        if (desktop != nullptr)
+            std::fputs(down ? "down\n" : "up\n", desktop);
+        else
+            XTestFakeKeyEvent(display, f9, down ? True : False, CurrentTime);
+    };
+    auto flush = [&] {
         if (desktop != nullptr)
             std::fflush(desktop);
-        else
-            XFlush(display);
+        XFlush(display);
     };
 
     // Random pauses put the presses at random points between two polls.
@@ -147,16 +147,17 @@ int main(int argc, char** argv)
     for (const std::string& hold : holds) {
         watch.read(pause(random));
         const int before = watch.changes;
-        press({true});
-        for (const char* part = hold.c_str();;) {
-            char* end = nullptr;
+        char* end = nullptr;
+        for (const char* part = hold.c_str(); part != nullptr;
+             part = *end == '+' ? end + 1 : nullptr) {
+            if (part != hold.c_str())
+                press(false); // and at once down again, in the same flush
+            press(true);
+            flush();
             watch.read(static_cast<double>(std::strtol(part, &end, 10)) / 1000.0);
-            if (*end != '+')
-                break;
-            press({false, true});
-            part = end + 1;
         }
-        press({false});
+        press(false);
+        flush();
         const double released = now();
         // Done once nothing has changed for `quiet` seconds after the release
         // and after the last toggle, or when nothing came within `wait`.

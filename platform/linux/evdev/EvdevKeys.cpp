@@ -116,8 +116,8 @@ void EvdevKeys::readEvents(const Keyboard& keyboard)
         const auto count = static_cast<std::size_t>(bytes) / sizeof(input_event);
         for (std::size_t i = 0; i < count; ++i) {
             // Value 1 is a press, 0 a release; 2, an auto-repeat of a held
-            // key, is no press.
-            if (events[i].type != EV_KEY || (events[i].value != 1 && events[i].value != 0))
+            // key, is neither.
+            if (events[i].type != EV_KEY || events[i].value == 2)
                 continue;
             if (const auto index = indexOfKeyCode(events[i].code)) {
                 if (events[i].value == 1)
